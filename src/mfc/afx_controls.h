@@ -6,6 +6,11 @@ class CButton : public CWnd {
  public:
   int GetCheck() const { return static_cast<int>(SendMessage(BM_GETCHECK)); }
   void SetCheck(int nCheck) { SendMessage(BM_SETCHECK, static_cast<WPARAM>(nCheck)); }
+
+  // An owner-drawn button draws itself here when its parent reflects WM_DRAWITEM to it.
+  virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
+
+  DECLARE_MESSAGE_MAP()
 };
 
 class CEdit : public CWnd {};

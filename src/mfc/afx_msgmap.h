@@ -115,3 +115,11 @@
     result = TRUE;                                                                                   \
     return TRUE;                                                                                     \
   }
+
+// void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct), for an owner-drawn control
+#define ON_WM_DRAWITEM_REFLECT()                                       \
+  if (message == WM_REFLECT_BASE + WM_DRAWITEM) {                      \
+    this->DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));        \
+    result = TRUE;                                                     \
+    return TRUE;                                                       \
+  }

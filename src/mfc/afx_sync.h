@@ -17,7 +17,7 @@ class CCriticalSection {
     LeaveCriticalSection(&m_sect);
     return TRUE;
   }
+  operator CRITICAL_SECTION*() { return &m_sect; }  // NOLINT: implicit, for the Win32 calls
 
- private:
   CRITICAL_SECTION m_sect;
 };
