@@ -31,7 +31,8 @@ INT_PTR CDialog::DoModal() {
   HWND hWndOwner = m_pParentWnd != nullptr ? m_pParentWnd->m_hWnd : nullptr;
   if (hWndOwner == nullptr) {
     CWinApp* app = AfxGetApp();
-    if (app != nullptr && app->m_pMainWnd != nullptr && app->m_pMainWnd != this) hWndOwner = app->m_pMainWnd->m_hWnd;
+    if (app != nullptr && app->m_pMainWnd != nullptr && app->m_pMainWnd != this)
+      hWndOwner = app->m_pMainWnd->m_hWnd;
   }
   const bool ownerDisabled = hWndOwner != nullptr && ::IsWindowEnabled(hWndOwner);
   if (ownerDisabled) ::EnableWindow(hWndOwner, FALSE);

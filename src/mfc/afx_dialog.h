@@ -5,7 +5,8 @@
 
 class CDataExchange {
  public:
-  CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate) : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd) {}
+  CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
+      : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd) {}
   BOOL m_bSaveAndValidate;
   CWnd* m_pDlgWnd;
 };

@@ -11,16 +11,16 @@
  protected:                   \
   BOOL OnMessageMap(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
-#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                   \
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                               \
   BOOL theClass::OnMessageMap(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) { \
-    using ThisClass = theClass;                                                                  \
-    using TheBaseClass = baseClass;                                                              \
-    static_assert(sizeof(ThisClass) > 0, "complete class");                                      \
-    (void)wParam;                                                                                \
-    (void)lParam;                                                                                \
+    using ThisClass = theClass;                                                              \
+    using TheBaseClass = baseClass;                                                          \
+    static_assert(sizeof(ThisClass) > 0, "complete class");                                  \
+    (void)wParam;                                                                            \
+    (void)lParam;                                                                            \
     (void)result;
 
-#define END_MESSAGE_MAP()                                                \
+#define END_MESSAGE_MAP()                                             \
   return TheBaseClass::OnMessageMap(message, wParam, lParam, result); \
   }
 
@@ -31,95 +31,95 @@
   }
 
 // void memberFxn()
-#define ON_COMMAND(id, memberFxn)                                                                      \
+#define ON_COMMAND(id, memberFxn)                                                                \
   if (message == WM_COMMAND && LOWORD(wParam) == (id) && (HIWORD(wParam) == 0 || lParam == 0)) { \
-    AFX_MAP_CALL(void (ThisClass::*handler)(), memberFxn, (this->*handler)())                         \
-    result = 0;                                                                                        \
-    return TRUE;                                                                                       \
+    AFX_MAP_CALL(void (ThisClass::*handler)(), memberFxn, (this->*handler)())                    \
+    result = 0;                                                                                  \
+    return TRUE;                                                                                 \
   }
 
 // void memberFxn()
-#define ON_CONTROL(notifyCode, id, memberFxn)                                                      \
-  if (message == WM_COMMAND && LOWORD(wParam) == (id) && HIWORD(wParam) == (notifyCode)) {     \
-    AFX_MAP_CALL(void (ThisClass::*handler)(), memberFxn, (this->*handler)())                     \
-    result = 0;                                                                                    \
-    return TRUE;                                                                                   \
+#define ON_CONTROL(notifyCode, id, memberFxn)                                              \
+  if (message == WM_COMMAND && LOWORD(wParam) == (id) && HIWORD(wParam) == (notifyCode)) { \
+    AFX_MAP_CALL(void (ThisClass::*handler)(), memberFxn, (this->*handler)())              \
+    result = 0;                                                                            \
+    return TRUE;                                                                           \
   }
 
 // void memberFxn()
 #define ON_BN_CLICKED(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)
 
 // void memberFxn(); the parent no longer sees the notification.
-#define ON_CONTROL_REFLECT(notifyCode, memberFxn)                                          \
-  if (message == WM_REFLECT_BASE + WM_COMMAND && HIWORD(wParam) == (notifyCode)) {        \
-    AFX_MAP_CALL(void (ThisClass::*handler)(), memberFxn, (this->*handler)())             \
-    result = 0;                                                                            \
-    return TRUE;                                                                           \
+#define ON_CONTROL_REFLECT(notifyCode, memberFxn)                                  \
+  if (message == WM_REFLECT_BASE + WM_COMMAND && HIWORD(wParam) == (notifyCode)) { \
+    AFX_MAP_CALL(void (ThisClass::*handler)(), memberFxn, (this->*handler)())      \
+    result = 0;                                                                    \
+    return TRUE;                                                                   \
   }
 
 // BOOL memberFxn(); FALSE lets the parent handle the notification as well.
-#define ON_CONTROL_REFLECT_EX(notifyCode, memberFxn)                                       \
-  if (message == WM_REFLECT_BASE + WM_COMMAND && HIWORD(wParam) == (notifyCode)) {        \
-    BOOL handled = FALSE;                                                                  \
-    AFX_MAP_CALL(BOOL (ThisClass::*handler)(), memberFxn, handled = (this->*handler)())  \
-    result = 0;                                                                            \
-    return handled;                                                                        \
+#define ON_CONTROL_REFLECT_EX(notifyCode, memberFxn)                                    \
+  if (message == WM_REFLECT_BASE + WM_COMMAND && HIWORD(wParam) == (notifyCode)) {      \
+    BOOL handled = FALSE;                                                               \
+    AFX_MAP_CALL(BOOL (ThisClass::*handler)(), memberFxn, handled = (this->*handler)()) \
+    result = 0;                                                                         \
+    return handled;                                                                     \
   }
 
 // void OnClose()
-#define ON_WM_CLOSE()          \
-  if (message == WM_CLOSE) {   \
-    this->OnClose();           \
-    result = 0;                \
-    return TRUE;               \
+#define ON_WM_CLOSE()        \
+  if (message == WM_CLOSE) { \
+    this->OnClose();         \
+    result = 0;              \
+    return TRUE;             \
   }
 
 // void OnHotKey(UINT nHotKeyId, UINT nKey1, UINT nKey2): nKey1 the modifiers, nKey2 the virtual key
-#define ON_WM_HOTKEY()                                                                             \
-  if (message == WM_HOTKEY) {                                                                      \
-    this->OnHotKey(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));                     \
-    result = 0;                                                                                    \
-    return TRUE;                                                                                   \
+#define ON_WM_HOTKEY()                                                         \
+  if (message == WM_HOTKEY) {                                                  \
+    this->OnHotKey(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam)); \
+    result = 0;                                                                \
+    return TRUE;                                                               \
   }
 
 // HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor), for every WM_CTLCOLOR* message
-#define ON_WM_CTLCOLOR()                                                                       \
-  if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) {                          \
-    CDC dcArg(reinterpret_cast<HDC>(wParam));                                                  \
-    result = reinterpret_cast<LRESULT>(this->OnCtlColor(                                       \
+#define ON_WM_CTLCOLOR()                                                                         \
+  if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) {                            \
+    CDC dcArg(reinterpret_cast<HDC>(wParam));                                                    \
+    result = reinterpret_cast<LRESULT>(this->OnCtlColor(                                         \
         &dcArg, CWnd::FromHandle(reinterpret_cast<HWND>(lParam)), message - WM_CTLCOLORMSGBOX)); \
-    return TRUE;                                                                               \
-  }
-
-// HBRUSH CtlColor(CDC* pDC, UINT nCtlColor); a NULL brush lets the parent decide.
-#define ON_WM_CTLCOLOR_REFLECT()                                                                    \
-  if (message >= WM_REFLECT_BASE + WM_CTLCOLORMSGBOX && message <= WM_REFLECT_BASE + WM_CTLCOLORSTATIC) { \
-    CDC dcArg(reinterpret_cast<HDC>(wParam));                                                       \
-    HBRUSH brush = this->CtlColor(&dcArg, message - WM_REFLECT_BASE - WM_CTLCOLORMSGBOX);           \
-    result = reinterpret_cast<LRESULT>(brush);                                                      \
-    return brush != nullptr;                                                                        \
-  }
-
-// void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct)
-#define ON_WM_DRAWITEM()                                                                         \
-  if (message == WM_DRAWITEM) {                                                                  \
-    this->OnDrawItem(static_cast<int>(wParam), reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));      \
-    result = TRUE;                                                                               \
     return TRUE;                                                                                 \
   }
 
+// HBRUSH CtlColor(CDC* pDC, UINT nCtlColor); a NULL brush lets the parent decide.
+#define ON_WM_CTLCOLOR_REFLECT()                                                                          \
+  if (message >= WM_REFLECT_BASE + WM_CTLCOLORMSGBOX && message <= WM_REFLECT_BASE + WM_CTLCOLORSTATIC) { \
+    CDC dcArg(reinterpret_cast<HDC>(wParam));                                                             \
+    HBRUSH brush = this->CtlColor(&dcArg, message - WM_REFLECT_BASE - WM_CTLCOLORMSGBOX);                 \
+    result = reinterpret_cast<LRESULT>(brush);                                                            \
+    return brush != nullptr;                                                                              \
+  }
+
+// void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct)
+#define ON_WM_DRAWITEM()                                                                    \
+  if (message == WM_DRAWITEM) {                                                             \
+    this->OnDrawItem(static_cast<int>(wParam), reinterpret_cast<LPDRAWITEMSTRUCT>(lParam)); \
+    result = TRUE;                                                                          \
+    return TRUE;                                                                            \
+  }
+
 // void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct)
-#define ON_WM_MEASUREITEM()                                                                          \
-  if (message == WM_MEASUREITEM) {                                                                   \
-    this->OnMeasureItem(static_cast<int>(wParam), reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));    \
-    result = TRUE;                                                                                   \
-    return TRUE;                                                                                     \
+#define ON_WM_MEASUREITEM()                                                                       \
+  if (message == WM_MEASUREITEM) {                                                                \
+    this->OnMeasureItem(static_cast<int>(wParam), reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam)); \
+    result = TRUE;                                                                                \
+    return TRUE;                                                                                  \
   }
 
 // void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct), for an owner-drawn control
-#define ON_WM_DRAWITEM_REFLECT()                                       \
-  if (message == WM_REFLECT_BASE + WM_DRAWITEM) {                      \
-    this->DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));        \
-    result = TRUE;                                                     \
-    return TRUE;                                                       \
+#define ON_WM_DRAWITEM_REFLECT()                                \
+  if (message == WM_REFLECT_BASE + WM_DRAWITEM) {               \
+    this->DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam)); \
+    result = TRUE;                                              \
+    return TRUE;                                                \
   }

@@ -1,4 +1,6 @@
 // The program's entry point: everything happens in the one application object.
 #include "mfc/afx_app.h"
 
-int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, LPWSTR, int nCmdShow) { return AfxWinMain(hInstance, nCmdShow); }
+int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, LPWSTR, int nCmdShow) {
+  return AfxWinMain(hInstance, nCmdShow);
+}

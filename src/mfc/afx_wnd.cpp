@@ -41,16 +41,17 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode) {
 BOOL CCmdTarget::OnMessageMap(UINT, WPARAM, LPARAM, LRESULT&) { return FALSE; }
 
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
-  ON_WM_CTLCOLOR()    // CWnd::OnCtlColor
-  ON_WM_DRAWITEM()    // CWnd::OnDrawItem
-  ON_WM_MEASUREITEM() // CWnd::OnMeasureItem
+  ON_WM_CTLCOLOR()     // CWnd::OnCtlColor
+  ON_WM_DRAWITEM()     // CWnd::OnDrawItem
+  ON_WM_MEASUREITEM()  // CWnd::OnMeasureItem
 END_MESSAGE_MAP()
 
 CWnd::~CWnd() { UnsubclassWindow(); }
 
 CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
   DWORD_PTR refData = 0;
-  if (hWnd == nullptr || !::GetWindowSubclass(hWnd, &CWnd::SubclassProc, kSubclassId, &refData)) return nullptr;
+  if (hWnd == nullptr || !::GetWindowSubclass(hWnd, &CWnd::SubclassProc, kSubclassId, &refData))
+    return nullptr;
   return reinterpret_cast<CWnd*>(refData);
 }
 
@@ -127,7 +128,8 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
   if (message == WM_COMMAND) return OnCommand(wParam, lParam, result);
   // Notifications go to the child first; WM_CTLCOLOR*, WM_DRAWITEM and WM_MEASUREITEM reach the
   // child through the default handlers below, after the parent's own map had its chance.
-  if (message == WM_NOTIFY && ReflectLastMsg(reinterpret_cast<NMHDR*>(lParam)->hwndFrom, &result)) return TRUE;
+  if (message == WM_NOTIFY && ReflectLastMsg(reinterpret_cast<NMHDR*>(lParam)->hwndFrom, &result))
+    return TRUE;
   return OnMessageMap(message, wParam, lParam, result);
 }
 
@@ -163,6 +165,7 @@ void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT lpDrawItemStruct) {
 }
 
 void CWnd::OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct) {
-  if (lpMeasureItemStruct->CtlType != ODT_MENU && ReflectLastMsg(::GetDlgItem(m_hWnd, nIDCtl), nullptr)) return;
+  if (lpMeasureItemStruct->CtlType != ODT_MENU && ReflectLastMsg(::GetDlgItem(m_hWnd, nIDCtl), nullptr))
+    return;
   Default();
 }

@@ -7,9 +7,9 @@ BEGIN_MESSAGE_MAP(CQuillotapDlg, CDialog)
   ON_BN_CLICKED(IDC_CLICK_FIXED_POINT, &CQuillotapDlg::OnBnClickedClickPoint)  // void ()
   ON_BN_CLICKED(IDC_CLICK_MOUSE_POS, &CQuillotapDlg::OnBnClickedClickPoint)    // void ()
   ON_WM_CLOSE()                                                                // void OnClose()
-  ON_WM_HOTKEY()  // void OnHotKey(UINT, UINT, UINT)
-  ON_BN_CLICKED(IDC_RADIO_COUNT, &CQuillotapDlg::OnBnClickedCountType)  // void ()
-  ON_BN_CLICKED(IDC_RADIO_TIME, &CQuillotapDlg::OnBnClickedCountType)   // void ()
+  ON_WM_HOTKEY()                                                         // void OnHotKey(UINT, UINT, UINT)
+  ON_BN_CLICKED(IDC_RADIO_COUNT, &CQuillotapDlg::OnBnClickedCountType)   // void ()
+  ON_BN_CLICKED(IDC_RADIO_TIME, &CQuillotapDlg::OnBnClickedCountType)    // void ()
   ON_BN_CLICKED(IDC_NO_ACTIVATE, &CQuillotapDlg::OnBnClickedNoActivate)  // void ()
   ON_COMMAND(ID_FILE_EXIT, &CQuillotapDlg::OnExit)                       // void ()
 END_MESSAGE_MAP()
@@ -65,8 +65,10 @@ BOOL CQuillotapDlg::OnInitDialog() {
   UpdateClickPointControls();
 
   // Without a hotkey the buttons still work: say so once and open all the same.
-  if (!::RegisterHotKey(m_hWnd, kHotKeyStart, MOD_CONTROL, VK_F1)) AfxMessageBox(L"Hotkey 'Ctrl + F1' conflict!", MB_OK);
-  if (!::RegisterHotKey(m_hWnd, kHotKeyStop, MOD_CONTROL, VK_F2)) AfxMessageBox(L"Hotkey 'Ctrl + F2' conflict!", MB_OK);
+  if (!::RegisterHotKey(m_hWnd, kHotKeyStart, MOD_CONTROL, VK_F1))
+    AfxMessageBox(L"Hotkey 'Ctrl + F1' conflict!", MB_OK);
+  if (!::RegisterHotKey(m_hWnd, kHotKeyStop, MOD_CONTROL, VK_F2))
+    AfxMessageBox(L"Hotkey 'Ctrl + F2' conflict!", MB_OK);
   return TRUE;
 }
 

@@ -27,16 +27,17 @@ TEST_P(ModuleDirTest, TakesTheFolderOnlyFromAWholePath) {
 }
 
 const std::string kLongestPath = "C:\\" + std::string(kModuleDirSize - 10, 'a') + "\\q.exe";  // 519 bytes
-const std::string kTooLongPath = "C:\\" + std::string(kModuleDirSize - 9, 'a') + "\\q.exe";  // 520 bytes
+const std::string kTooLongPath = "C:\\" + std::string(kModuleDirSize - 9, 'a') + "\\q.exe";   // 520 bytes
 
 INSTANTIATE_TEST_SUITE_P(
     Paths, ModuleDirTest,
-    testing::Values(
-        ModuleDirCase{"Ordinary", "C:\\Program Files\\Quillotap\\Quillotap.exe", 40, true, "C:\\Program Files\\Quillotap"},
-        ModuleDirCase{"InDriveRoot", "C:\\Quillotap.exe", 16, true, "C:"},
-        ModuleDirCase{"NoBackslash", "Quillotap.exe", 13, false, nullptr},
-        ModuleDirCase{"NothingCopied", "", 0, false, nullptr},
-        ModuleDirCase{"CutShort", kTooLongPath.substr(0, kModuleDirSize - 1), 520, false, nullptr}),
+    testing::Values(ModuleDirCase{"Ordinary", "C:\\Program Files\\Quillotap\\Quillotap.exe", 40, true,
+                                  "C:\\Program Files\\Quillotap"},
+                    ModuleDirCase{"InDriveRoot", "C:\\Quillotap.exe", 16, true, "C:"},
+                    ModuleDirCase{"NoBackslash", "Quillotap.exe", 13, false, nullptr},
+                    ModuleDirCase{"NothingCopied", "", 0, false, nullptr},
+                    ModuleDirCase{"CutShort", kTooLongPath.substr(0, kModuleDirSize - 1), 520, false,
+                                  nullptr}),
     [](const testing::TestParamInfo<ModuleDirCase>& info) { return std::string(info.param.name); });
 
 TEST(ModuleDir, LongestPathThatFitsKeepsEverythingBeforeTheLastBackslash) {
@@ -60,14 +61,14 @@ TEST_P(FolderLevelsTest, ListsEveryLevelBeforeEachBackslashOutermostFirst) {
 
 INSTANTIATE_TEST_SUITE_P(
     Paths, FolderLevelsTest,
-    testing::Values(
-        FolderLevelsCase{L"C:\\users\\me\\AppData\\Roaming\\Brindlework\\Quillotap",
-                         {L"C:", L"C:\\users", L"C:\\users\\me", L"C:\\users\\me\\AppData",
-                          L"C:\\users\\me\\AppData\\Roaming", L"C:\\users\\me\\AppData\\Roaming\\Brindlework"}},
-        FolderLevelsCase{L"Quillotap", {}},
-        FolderLevelsCase{L"", {}},
-        FolderLevelsCase{L"C:\\a\\", {L"C:", L"C:\\a"}},
-        FolderLevelsCase{L"\\\\server\\share\\dir", {L"", L"\\", L"\\\\server", L"\\\\server\\share"}},
-        FolderLevelsCase{L"C:\\a\\\\b", {L"C:", L"C:\\a", L"C:\\a\\"}}));
+    testing::Values(FolderLevelsCase{L"C:\\users\\me\\AppData\\Roaming\\Brindlework\\Quillotap",
+                                     {L"C:", L"C:\\users", L"C:\\users\\me", L"C:\\users\\me\\AppData",
+                                      L"C:\\users\\me\\AppData\\Roaming",
+                                      L"C:\\users\\me\\AppData\\Roaming\\Brindlework"}},
+                    FolderLevelsCase{L"Quillotap", {}}, FolderLevelsCase{L"", {}},
+                    FolderLevelsCase{L"C:\\a\\", {L"C:", L"C:\\a"}},
+                    FolderLevelsCase{L"\\\\server\\share\\dir",
+                                     {L"", L"\\", L"\\\\server", L"\\\\server\\share"}},
+                    FolderLevelsCase{L"C:\\a\\\\b", {L"C:", L"C:\\a", L"C:\\a\\"}}));
 
 }  // namespace

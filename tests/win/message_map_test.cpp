@@ -86,8 +86,8 @@ TEST(MessageMap, HandledMessagesSkipTheDefaultUnlessTheHandlerAsksForIt) {
 
   EXPECT_EQ(g_calls, (std::vector<std::string>{"close kept", "close passed on"}));
   EXPECT_TRUE(::IsWindow(kept.hwnd()));
-  EXPECT_FALSE(::IsWindow(closed.hwnd()));        // DefWindowProc destroyed it
-  EXPECT_EQ(closing.m_hWnd, nullptr);             // and the object let go of the handle
+  EXPECT_FALSE(::IsWindow(closed.hwnd()));  // DefWindowProc destroyed it
+  EXPECT_EQ(closing.m_hWnd, nullptr);       // and the object let go of the handle
   EXPECT_EQ(CWnd::FromHandlePermanent(kept.hwnd()), &keeping);
 }
 
@@ -165,7 +165,8 @@ class CColoringParent : public CWnd {
  protected:
   afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
     HBRUSH fromBase = CWnd::OnCtlColor(pDC, pWnd, nCtlColor);
-    g_calls.push_back(fromBase == ::GetStockObject(BLACK_BRUSH) ? "parent got child brush" : "parent got other");
+    g_calls.push_back(fromBase == ::GetStockObject(BLACK_BRUSH) ? "parent got child brush"
+                                                                : "parent got other");
     return fromBase;
   }
   DECLARE_MESSAGE_MAP()
@@ -185,8 +186,8 @@ HBRUSH StaticColourThroughParent(bool childHasObject) {
   if (childHasObject) child.SubclassWindow(label);
   HDC dc = ::GetDC(label);
   g_calls.clear();
-  auto brush = reinterpret_cast<HBRUSH>(
-      ::SendMessageW(top.hwnd(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(label)));
+  auto brush = reinterpret_cast<HBRUSH>(::SendMessageW(
+      top.hwnd(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(label)));
   EXPECT_EQ(::GetTextColor(dc) == RGB(1, 2, 3), childHasObject);
   ::ReleaseDC(label, dc);
   return brush;

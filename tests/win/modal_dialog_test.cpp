@@ -10,10 +10,10 @@
 
 namespace {
 
-constexpr UINT kPassedOn = WM_APP + 1;    // the edit lets it through
-constexpr UINT kConsumed = WM_APP + 2;    // the edit's PreTranslateMessage keeps it
-constexpr UINT kAppCommand = 0xE146;      // handled by the application object only
-constexpr UINT_PTR kFailSafeTimer = 7;    // ends a dialog whose test went wrong
+constexpr UINT kPassedOn = WM_APP + 1;  // the edit lets it through
+constexpr UINT kConsumed = WM_APP + 2;  // the edit's PreTranslateMessage keeps it
+constexpr UINT kAppCommand = 0xE146;    // handled by the application object only
+constexpr UINT_PTR kFailSafeTimer = 7;  // ends a dialog whose test went wrong
 
 std::vector<std::string> g_log;
 
@@ -108,7 +108,7 @@ TEST(ModalDialog, BindsControlsAndWalksPreTranslateMessageFromTheControlUp) {
   EXPECT_TRUE(dialog.m_ownerDraw.m_bDrawn);
   const std::vector<std::string> expected = {
       "edit pretranslate", "dialog pretranslate", "edit received",  // passed on: walked up, then delivered
-      "edit pretranslate",                                           // consumed: seen once, reaching no window
+      "edit pretranslate",                                          // consumed: seen once, reaching no window
   };
   EXPECT_EQ(g_log, expected);
   EXPECT_EQ(dialog.m_hWnd, nullptr);  // destroyed when the loop ended

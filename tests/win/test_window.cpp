@@ -22,5 +22,6 @@ ScopedTopWindow::~ScopedTopWindow() { ::DestroyWindow(m_hWnd); }
 
 HWND ScopedTopWindow::AddChild(LPCWSTR windowClass, DWORD style, int id) {
   return ::CreateWindowExW(0, windowClass, L"child", WS_CHILD | WS_VISIBLE | style, 10, 10, 80, 20, m_hWnd,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr), nullptr);
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr),
+                           nullptr);
 }
