@@ -74,11 +74,15 @@ INPUT KeyInput(WORD vk, bool up) {
 
 std::wstring WindowsPathFromUnix(const std::string& path) {
   std::wstring windows = Widen(path);
-  if (windows.empty() || windows[0] != L'/') return windows;  // already a Windows path
+  const bool unixAbsolute = !windows.empty() && windows[0] == L'/';
   for (wchar_t& c : windows) {
     if (c == L'/') c = L'\\';
   }
-  return L"Z:" + windows;
+  if (unixAbsolute) return L"Z:" + windows;
+  // A relative path (or a Windows one): made absolute, so that its file name is its last part.
+  wchar_t full[MAX_PATH] = L"";
+  const DWORD length = ::GetFullPathNameW(windows.c_str(), MAX_PATH, full, nullptr);
+  return length > 0 && length < MAX_PATH ? std::wstring(full) : windows;
 }
 
 void SetProgramPath(const std::string& path) { g_programPath = WindowsPathFromUnix(path); }
@@ -366,42 +370,14 @@ bool WritePng(const ScreenImage& shot, const std::wstring& path) {
   return std::fclose(file) == 0 && written;
 }
 
-WineDrawsFrames::WineDrawsFrames() {
-  const std::wstring& program = ProgramPath();
-  m_appKey = L"Software\\Wine\\AppDefaults\\" + program.substr(program.find_last_of(L'\\') + 1);
-  HKEY existing = nullptr;
-  if (::RegOpenKeyExW(HKEY_CURRENT_USER, m_appKey.c_str(), 0, KEY_READ, &existing) == ERROR_SUCCESS) {
-    ::RegCloseKey(existing);
-  } else {
-    m_created = true;
-  }
-  HKEY driver = nullptr;
-  if (::RegCreateKeyExW(HKEY_CURRENT_USER, (m_appKey + L"\\X11 Driver").c_str(), 0, nullptr, 0, KEY_SET_VALUE,
-                        nullptr, &driver, nullptr) == ERROR_SUCCESS) {
-    static const wchar_t no[] = L"N";
-    ::RegSetValueExW(driver, L"Decorated", 0, REG_SZ, reinterpret_cast<const BYTE*>(no), sizeof no);
-    ::RegCloseKey(driver);
-  }
-}
-
-WineDrawsFrames::~WineDrawsFrames() {
-  if (m_created) {
-    ::RegDeleteTreeW(HKEY_CURRENT_USER, m_appKey.c_str());
-  } else {
-    ::RegDeleteKeyValueW(HKEY_CURRENT_USER, (m_appKey + L"\\X11 Driver").c_str(), L"Decorated");
-  }
-}
-
 void QuillotapTest::SetUp() {
   ASSERT_FALSE(ProgramPath().empty()) << "pass the path of Quillotap.exe as the first argument";
-  m_frames = std::make_unique<WineDrawsFrames>();
   ASSERT_TRUE(TopLevelWindows(kMainWindowClass).empty()) << "a copy of the program is already open";
 }
 
 void QuillotapTest::TearDown() {
   // Ended by their handles, newest first; a copy that closed normally is already gone.
   while (!m_started.empty()) m_started.pop_back();
-  m_frames.reset();
   m_app = nullptr;
   m_main = nullptr;
 }

@@ -106,7 +106,7 @@ class DriverWindow {
 };
 
 // A visible window of the driver's own, to put in front of the program. It lives as long as the
-// driver: hiding a window costs two seconds under Wine without a window manager.
+// driver, so that no test waits for it to be hidden.
 HWND ForegroundStandIn();
 
 // True when another process holds the key: the driver tries to register it and lets it go at once.
@@ -121,21 +121,6 @@ struct ScreenImage {
 };
 bool CaptureScreen(const RECT& screenRect, ScreenImage* shot);
 bool WritePng(const ScreenImage& shot, const std::wstring& path);
-
-// Without a window manager Wine leaves a captioned window's frame to the manager that is not there:
-// the caption is neither drawn nor hit by the pointer. While this lives, Wine draws the frames of the
-// program's windows itself, as Windows does, for every copy started meanwhile (read at process start).
-class WineDrawsFrames {
- public:
-  WineDrawsFrames();
-  ~WineDrawsFrames();
-  WineDrawsFrames(const WineDrawsFrames&) = delete;
-  WineDrawsFrames& operator=(const WineDrawsFrames&) = delete;
-
- private:
-  std::wstring m_appKey;  // HKCU\Software\Wine\AppDefaults\<program file name>
-  bool m_created = false;
-};
 
 // Each test starts its own copy and leaves nothing running behind it, whatever happened.
 class QuillotapTest : public ::testing::Test {
@@ -156,7 +141,6 @@ class QuillotapTest : public ::testing::Test {
 
  private:
   std::vector<std::unique_ptr<Process>> m_started;
-  std::unique_ptr<WineDrawsFrames> m_frames;
 };
 
 }  // namespace e2e

@@ -47,8 +47,7 @@ void PrintTo(const CloseWay& way, std::ostream* out) { *out << way.name; }
 void ClickCloseBox(HWND main) {
   POINT centre = {};
   ASSERT_TRUE(FindCloseBox(main, &centre)) << "no close box in the caption";
-  fprintf(stderr, "centre %ld %ld wfp %p main %p fg %p\n", centre.x, centre.y, (void*)WindowFromPoint(centre), (void*)main, (void*)GetForegroundWindow());
-  if (getenv("E2E_SLEEP")) Sleep(atoi(getenv("E2E_SLEEP")));
+  ASSERT_EQ(::WindowFromPoint(centre), main) << "the close box is not on the screen";
   ClickAt(centre);
 }
 

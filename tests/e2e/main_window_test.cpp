@@ -102,7 +102,7 @@ bool StyleFits(Kind kind, LONG style) {
 
 // The dialog base units, which only the program's own process can ask for (MapDialogRect), solved
 // from the client size instead: the system makes it MulDiv(186, baseX, 4) x MulDiv(284, baseY, 8),
-// and a step of one in a base unit moves those by 46 or more pixels, so the solution is unique.
+// and a step of one in a base unit moves those by 35 pixels or more, so the solution is unique.
 bool SolveBaseUnits(SIZE client, int* baseX, int* baseY) {
   *baseX = *baseY = 0;
   for (int unit = 1; unit <= 64; ++unit) {
