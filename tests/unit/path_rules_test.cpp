@@ -15,6 +15,8 @@ struct ModuleDirCase {
   const char* dir;
 };
 
+void PrintTo(const ModuleDirCase& c, std::ostream* out) { *out << c.name; }
+
 class ModuleDirTest : public testing::TestWithParam<ModuleDirCase> {};
 
 TEST_P(ModuleDirTest, TakesTheFolderOnlyFromAWholePath) {
@@ -49,9 +51,12 @@ TEST(ModuleDir, LongestPathThatFitsKeepsEverythingBeforeTheLastBackslash) {
 }
 
 struct FolderLevelsCase {
+  const char* name;
   const wchar_t* path;
   std::vector<std::wstring> levels;
 };
+
+void PrintTo(const FolderLevelsCase& c, std::ostream* out) { *out << c.name; }
 
 class FolderLevelsTest : public testing::TestWithParam<FolderLevelsCase> {};
 
@@ -61,14 +66,17 @@ TEST_P(FolderLevelsTest, ListsEveryLevelBeforeEachBackslashOutermostFirst) {
 
 INSTANTIATE_TEST_SUITE_P(
     Paths, FolderLevelsTest,
-    testing::Values(FolderLevelsCase{L"C:\\users\\me\\AppData\\Roaming\\Brindlework\\Quillotap",
+    testing::Values(FolderLevelsCase{"SettingsFolder",
+                                     L"C:\\users\\me\\AppData\\Roaming\\Brindlework\\Quillotap",
                                      {L"C:", L"C:\\users", L"C:\\users\\me", L"C:\\users\\me\\AppData",
                                       L"C:\\users\\me\\AppData\\Roaming",
                                       L"C:\\users\\me\\AppData\\Roaming\\Brindlework"}},
-                    FolderLevelsCase{L"Quillotap", {}}, FolderLevelsCase{L"", {}},
-                    FolderLevelsCase{L"C:\\a\\", {L"C:", L"C:\\a"}},
-                    FolderLevelsCase{L"\\\\server\\share\\dir",
+                    FolderLevelsCase{"NoBackslash", L"Quillotap", {}}, FolderLevelsCase{"Empty", L"", {}},
+                    FolderLevelsCase{"TrailingBackslash", L"C:\\a\\", {L"C:", L"C:\\a"}},
+                    FolderLevelsCase{"NetworkPath",
+                                     L"\\\\server\\share\\dir",
                                      {L"", L"\\", L"\\\\server", L"\\\\server\\share"}},
-                    FolderLevelsCase{L"C:\\a\\\\b", {L"C:", L"C:\\a", L"C:\\a\\"}}));
+                    FolderLevelsCase{"DoubledBackslash", L"C:\\a\\\\b", {L"C:", L"C:\\a", L"C:\\a\\"}}),
+    [](const testing::TestParamInfo<FolderLevelsCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
