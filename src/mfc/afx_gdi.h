@@ -8,7 +8,6 @@ class CDC {
   HDC GetSafeHdc() const { return m_hDC; }
   int SetBkMode(int mode) { return ::SetBkMode(m_hDC, mode); }
   COLORREF SetTextColor(COLORREF color) { return ::SetTextColor(m_hDC, color); }
-  COLORREF SetBkColor(COLORREF color) { return ::SetBkColor(m_hDC, color); }
 
   HDC m_hDC;
 };

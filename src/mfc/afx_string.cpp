@@ -14,17 +14,6 @@ CString& CString::operator+=(LPCWSTR text) {
   return *this;
 }
 
-CString& CString::operator+=(const CString& other) {
-  m_str += other.m_str;
-  return *this;
-}
-
-CString operator+(const CString& a, LPCWSTR b) {
-  CString result(a);
-  result += b;
-  return result;
-}
-
 void CString::Format(LPCWSTR format, ...) {
   va_list args;
   va_start(args, format);

@@ -2,26 +2,21 @@
 // CString: a UTF-16 string with the members the program uses.
 #include <windows.h>
 
+#include <cstdarg>
 #include <string>
 
 class CString {
  public:
   CString() = default;
   CString(LPCWSTR text) : m_str(text ? text : L"") {}  // NOLINT: implicit, as callers expect
-  CString(LPCWSTR text, int length) : m_str(text, static_cast<size_t>(length)) {}
 
   int GetLength() const { return static_cast<int>(m_str.size()); }
   bool IsEmpty() const { return m_str.empty(); }
   void Empty() { m_str.clear(); }
   operator LPCWSTR() const { return m_str.c_str(); }  // NOLINT: implicit, as callers expect
-  LPCWSTR GetString() const { return m_str.c_str(); }
 
   CString& operator=(LPCWSTR text);
   CString& operator+=(LPCWSTR text);
-  CString& operator+=(const CString& other);
-  friend CString operator+(const CString& a, LPCWSTR b);
-  friend bool operator==(const CString& a, LPCWSTR b) { return a.m_str == (b ? b : L""); }
-  friend bool operator!=(const CString& a, LPCWSTR b) { return !(a == b); }
 
   // printf-style formatting with the Windows rules for wide formats: %s takes a wide string,
   // %S and %hs a narrow one.
@@ -31,7 +26,6 @@ class CString {
   // Direct access for API calls that fill a buffer: room for at least minLength characters
   // plus the terminating NUL. ReleaseBuffer(-1) takes the length up to the first NUL.
   LPWSTR GetBuffer(int minLength);
-  LPWSTR GetBuffer() { return GetBuffer(GetLength()); }
   void ReleaseBuffer(int newLength = -1);
 
  private:
