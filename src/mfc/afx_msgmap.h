@@ -82,6 +82,14 @@
     return TRUE;                                                               \
   }
 
+// void OnTimer(UINT_PTR nIDEvent)
+#define ON_WM_TIMER()                             \
+  if (message == WM_TIMER) {                      \
+    this->OnTimer(static_cast<UINT_PTR>(wParam)); \
+    result = 0;                                   \
+    return TRUE;                                  \
+  }
+
 // HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor), for every WM_CTLCOLOR* message
 #define ON_WM_CTLCOLOR()                                                                         \
   if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) {                            \

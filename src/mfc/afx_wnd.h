@@ -49,6 +49,11 @@ class CWnd : public CCmdTarget {
   void SetWindowText(LPCWSTR text) { ::SetWindowTextW(m_hWnd, text); }
   void GetWindowText(CString& text) const;
   void GetWindowRect(LPRECT rect) const { ::GetWindowRect(m_hWnd, rect); }
+  UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer) {
+    return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer);
+  }
+  BOOL KillTimer(UINT_PTR nIDEvent) { return ::KillTimer(m_hWnd, nIDEvent); }
+  CWnd* SetCapture() { return FromHandle(::SetCapture(m_hWnd)); }
   LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
     return ::SendMessageW(m_hWnd, message, wParam, lParam);
   }

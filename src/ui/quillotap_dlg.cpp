@@ -4,6 +4,10 @@
 #include "ui/hotkeys.h"
 
 BEGIN_MESSAGE_MAP(CQuillotapDlg, CDialog)
+  ON_BN_CLICKED(IDC_START, &CQuillotapDlg::OnStart)                            // void ()
+  ON_BN_CLICKED(IDC_STOP, &CQuillotapDlg::OnStop)                              // void ()
+  ON_WM_TIMER()                                                                // void OnTimer(UINT_PTR)
+  ON_BN_CLICKED(IDC_CAPTURE, &CQuillotapDlg::OnBnClickedCapture)               // void ()
   ON_BN_CLICKED(IDC_CLICK_FIXED_POINT, &CQuillotapDlg::OnBnClickedClickPoint)  // void ()
   ON_BN_CLICKED(IDC_CLICK_MOUSE_POS, &CQuillotapDlg::OnBnClickedClickPoint)    // void ()
   ON_WM_CLOSE()                                                                // void OnClose()
@@ -11,6 +15,7 @@ BEGIN_MESSAGE_MAP(CQuillotapDlg, CDialog)
   ON_BN_CLICKED(IDC_RADIO_COUNT, &CQuillotapDlg::OnBnClickedCountType)   // void ()
   ON_BN_CLICKED(IDC_RADIO_TIME, &CQuillotapDlg::OnBnClickedCountType)    // void ()
   ON_BN_CLICKED(IDC_NO_ACTIVATE, &CQuillotapDlg::OnBnClickedNoActivate)  // void ()
+  ON_BN_CLICKED(IDC_VIEW_POS, &CQuillotapDlg::OnBnClickedViewPos)        // void ()
   ON_COMMAND(ID_FILE_EXIT, &CQuillotapDlg::OnExit)                       // void ()
 END_MESSAGE_MAP()
 
@@ -59,6 +64,9 @@ BOOL CQuillotapDlg::OnInitDialog() {
   m_comboTimeUnit.InsertString(2, L"minute");
   m_comboTimeUnit.InsertString(3, L"hour");
   m_comboTimeUnit.SetCurSel(2);
+
+  // The settings select items of the lists above, and the enabling below reads what they checked.
+  LoadSettings();
 
   UpdateCountControls();
   m_btnStop.EnableWindow(FALSE);

@@ -1,22 +1,34 @@
 #pragma once
-// The main window: a modal dialog holding every control of the clicker.
+// The main window: a modal dialog holding every control of the clicker. It is also what the click run
+// and the settings rules see of the world: its controls by id, the pointer, the clocks and its queue.
+#include "engine/click_run.h"
 #include "mfc/afxwin.h"
 
-class CQuillotapDlg : public CDialog {
+class CQuillotapDlg : public CDialog, private ClickRunHost {
  public:
   explicit CQuillotapDlg(CWnd* pParent = nullptr);
   ~CQuillotapDlg() override;
 
  protected:
   void DoDataExchange(CDataExchange* pDX) override;
+  // Ends the capture on a key or a left click, which it swallows.
+  BOOL PreTranslateMessage(MSG* pMsg) override;
   BOOL OnInitDialog() override;
   // Enter and Esc must not close the window: it closes through WM_CLOSE only.
   void OnOK() override {}
   void OnCancel() override {}
 
   void UpdateCountControls();
-  void UpdateClickPointControls();
+  void UpdateClickPointControls() override;
+  void LoadSettings();
+  void SaveSettings() override;
+  void SetEditInt(CEdit& edit, int value);
 
+  afx_msg void OnStart();
+  afx_msg void OnStop();
+  afx_msg void OnTimer(UINT_PTR nIDEvent);
+  afx_msg void OnBnClickedCapture();
+  afx_msg void OnBnClickedViewPos();
   afx_msg void OnBnClickedClickPoint();
   afx_msg void OnBnClickedCountType();
   afx_msg void OnBnClickedNoActivate();
@@ -52,4 +64,31 @@ class CQuillotapDlg : public CDialog {
   CComboBox m_comboTimeUnit;
   CButton m_checkNoActivate;
   CButton m_btnViewPos;
+
+ private:
+  // DialogControls
+  bool IsChecked(int id) override;
+  void SetCheck(int id, bool checked) override;
+  std::wstring Text(int id) override;
+  void SetText(int id, const std::wstring& text) override;
+  int CurSel(int id) override;
+  int ItemCount(int id) override;
+  void SelectItem(int id, int index) override;
+  void Enable(int id, bool enable) override;
+
+  // ClickRunHost
+  bool TryBeginRun() override;
+  void EndRun() override;
+  bool StopRequested() override { return m_bStopRequest != 0; }
+  void ClearStopRequest() override { m_bStopRequest = 0; }
+  void MinimizeWithoutActivating() override;
+  void BringToFront() override;
+  ScreenRect OwnWindowRect() override;
+  ScreenPoint CursorPos() override;
+  void SetCursorPos(const ScreenPoint& point) override;
+  void SendClick(int32_t button, int32_t action, const ScreenPoint& point) override;
+  int64_t SecondsNow() override;
+  uint64_t MonotonicMs() override;
+  void Sleep(uint32_t ms) override;
+  void PumpMessages() override;
 };

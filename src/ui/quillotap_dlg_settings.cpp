@@ -1,0 +1,14 @@
+// The main dialog's settings: read once when the window opens, written when a click run starts.
+#include "app/app_folders.h"
+#include "ui/profile_settings_store.h"
+#include "ui/quillotap_dlg.h"
+
+void CQuillotapDlg::LoadSettings() {
+  ProfileSettingsStore store(g_strConfigFile);
+  ::LoadSettings(store, *this);
+}
+
+void CQuillotapDlg::SaveSettings() {
+  ProfileSettingsStore store(g_strConfigFile);
+  ::SaveSettings(*this, store);
+}
