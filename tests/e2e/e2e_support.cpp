@@ -1,6 +1,7 @@
 #include "e2e_support.h"
 
 #include <png.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -89,6 +90,12 @@ void SetProgramPath(const std::string& path) { g_programPath = WindowsPathFromUn
 
 const std::wstring& ProgramPath() { return g_programPath; }
 
+std::wstring SettingsFilePath() {
+  wchar_t appData[MAX_PATH] = {};
+  ::SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData);
+  return std::wstring(appData) + L"\\Brindlework\\Quillotap\\conf.ini";
+}
+
 std::wstring ArtifactsDir() {
   const char* artifacts = std::getenv("QUILLOTAP_ARTIFACTS");
   if (artifacts == nullptr || *artifacts == '\0') return {};
@@ -146,6 +153,19 @@ std::unique_ptr<Process> StartProgram() {
   PROCESS_INFORMATION info = {};
   if (!::CreateProcessW(ProgramPath().c_str(), commandLine.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS,
                         nullptr, nullptr, &startup, &info)) {
+    return nullptr;
+  }
+  ::CloseHandle(info.hThread);
+  return std::make_unique<Process>(info.hProcess, info.dwProcessId);
+}
+
+std::unique_ptr<Process> StartDetached(const std::wstring& exe, const std::wstring& arguments) {
+  std::wstring commandLine = L"\"" + exe + L"\" " + arguments;
+  STARTUPINFOW startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info = {};
+  if (!::CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr,
+                        nullptr, &startup, &info)) {
     return nullptr;
   }
   ::CloseHandle(info.hThread);
@@ -243,6 +263,15 @@ void ClickAt(POINT screenPoint) {
   inputs[1].type = INPUT_MOUSE;
   inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
   ::SendInput(2, inputs, sizeof(INPUT));
+}
+
+bool MovePointerTo(POINT screenPoint) {
+  ::SetCursorPos(screenPoint.x, screenPoint.y);
+  return WaitUntil([&] {
+    POINT now = {};
+    ::GetCursorPos(&now);
+    return now.x == screenPoint.x && now.y == screenPoint.y;
+  });
 }
 
 RECT ClientRectOnScreen(HWND wnd) {
@@ -373,6 +402,8 @@ bool WritePng(const ScreenImage& shot, const std::wstring& path) {
 void QuillotapTest::SetUp() {
   ASSERT_FALSE(ProgramPath().empty()) << "pass the path of Quillotap.exe as the first argument";
   ASSERT_TRUE(TopLevelWindows(kMainWindowClass).empty()) << "a copy of the program is already open";
+  // Every test starts as on a new machine; a test that wants settings writes them after this.
+  ::DeleteFileW(SettingsFilePath().c_str());
 }
 
 void QuillotapTest::TearDown() {

@@ -25,6 +25,9 @@ void SetProgramPath(const std::string& path);
 const std::wstring& ProgramPath();
 std::wstring WindowsPathFromUnix(const std::string& path);
 
+// The program's settings file in the prefix's roaming application data, as the program finds it.
+std::wstring SettingsFilePath();
+
 // Where screenshots go (QUILLOTAP_ARTIFACTS), created if missing; empty when the variable is unset.
 std::wstring ArtifactsDir();
 
@@ -55,6 +58,8 @@ class Process {
 
 // Starts the program detached from the driver's console; null when CreateProcessW fails.
 std::unique_ptr<Process> StartProgram();
+// Starts another program the same way; the arguments follow its quoted path on the command line.
+std::unique_ptr<Process> StartDetached(const std::wstring& exe, const std::wstring& arguments);
 
 std::wstring ClassNameOf(HWND wnd);
 std::wstring TextOf(HWND wnd);  // WM_GETTEXT, with a time-out so that a hung window cannot hang us
@@ -80,6 +85,9 @@ bool BringToFront(HWND wnd);
 // Presses the keys in order and lets them go in reverse order (a chord such as Ctrl+F1).
 void PressChord(std::initializer_list<WORD> keys);
 void TapKey(WORD vk);
+
+// Moves the pointer to a screen point and waits until it reads back there; false if it never does.
+bool MovePointerTo(POINT screenPoint);
 
 // Moves the pointer to a screen point and clicks the left button there.
 void ClickAt(POINT screenPoint);

@@ -30,14 +30,14 @@ struct TemplateItem {
   int x, y, cx, cy;  // dialog units
 };
 
-// The dialog template, in its order (which is also the tab order). A drop-down list's window text is
-// its selected item, so those captions are what the list shows once the window is open.
+// The dialog template, in its order (which is also the tab order). The fields and lists show what the
+// window opens with when there is no settings file: a drop-down list's window text is its selected item.
 const TemplateItem kTemplate[] = {
     {IDC_START, Kind::PushButton, L"Start (Ctrl + F1)", 13, 7, 72, 22},
     {IDC_STOP, Kind::PushButton, L"Stop (Ctrl + F2)", 100, 7, 72, 22},
     {IDC_STATIC, Kind::GroupBox, L"Click Options", 6, 82, 174, 65},
     {IDC_STATIC, Kind::Label, L"Click Interval:", 11, 94, 45, 8},
-    {IDC_INTERVAL, Kind::EditField, L"", 59, 92, 63, 13},
+    {IDC_INTERVAL, Kind::EditField, L"1000", 59, 92, 63, 13},
     {IDC_STATIC, Kind::Label, L"Mouse:", 28, 113, 28, 8},
     {IDC_STATIC, Kind::Label, L"Action:", 30, 131, 26, 8},
     {IDC_MOUSE, Kind::DropList, L"Left Button", 59, 111, 63, 14},
@@ -50,16 +50,16 @@ const TemplateItem kTemplate[] = {
     {IDC_CAPTURE, Kind::PushButton, L"Start Capture", 33, 195, 58, 31},
     {IDC_CAPTURE_HINT, Kind::Label, L"Press Any Key To Stop Capture", 35, 228, 98, 10},
     {IDC_STATIC_X, Kind::Label, L"X:", 92, 199, 10, 9},
-    {IDC_FIXED_X, Kind::EditField, L"", 104, 196, 27, 12},
+    {IDC_FIXED_X, Kind::EditField, L"1000", 104, 196, 27, 12},
     {IDC_STATIC_Y, Kind::Label, L"Y:", 92, 215, 10, 9},
-    {IDC_FIXED_Y, Kind::EditField, L"", 104, 213, 27, 12},
+    {IDC_FIXED_Y, Kind::EditField, L"500", 104, 213, 27, 12},
     {IDC_MOVE_MOUSE, Kind::CheckBox, L"Move mouse to the fixed point", 26, 247, 117, 10},
     {IDC_STATIC, Kind::GroupBox, L"Click Count", 6, 32, 174, 48},
-    {IDC_CLICK_COUNT, Kind::EditField, L"", 60, 43, 40, 13},
+    {IDC_CLICK_COUNT, Kind::EditField, L"100", 60, 43, 40, 13},
     {IDC_STATIC, Kind::Label, L"times", 104, 46, 18, 8},
     {IDC_RADIO_COUNT, Kind::RadioButton, L"Click", 16, 45, 30, 10},
     {IDC_RADIO_TIME, Kind::RadioButton, L"Click for", 16, 63, 41, 10},
-    {IDC_CLICK_TIME, Kind::EditField, L"", 60, 62, 40, 13},
+    {IDC_CLICK_TIME, Kind::EditField, L"1", 60, 62, 40, 13},
     {IDC_TIME_UNIT, Kind::DropList, L"minute", 107, 62, 40, 30},
     {IDC_STATIC, Kind::Label, L"time", 152, 65, 14, 8},
     {IDC_NO_ACTIVATE, Kind::CheckBox, L"Do not activate this window when click stopped", 9, 268, 171, 10},
