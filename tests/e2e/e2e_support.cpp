@@ -413,6 +413,16 @@ void QuillotapTest::TearDown() {
   m_main = nullptr;
 }
 
+bool QuillotapTest::PressStart() {
+  // Posted, because the button's click handler is the whole run and returns only when it ends.
+  ::PostMessageW(Item(IDC_START), BM_CLICK, 0, 0);
+  return WaitUntil([&] { return IsRunning(); });
+}
+
+bool QuillotapTest::WaitForRunEnd(DWORD timeoutMs) {
+  return WaitUntil([&] { return !IsRunning() && ::IsWindowEnabled(Item(IDC_START)); }, timeoutMs);
+}
+
 Process* QuillotapTest::Start() {
   std::unique_ptr<Process> process = StartProgram();
   if (process == nullptr) {

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include "resource.h"
+
 namespace e2e {
 
 // Generous: Wine on a loaded two-core machine can take seconds to start a process.
@@ -143,6 +145,13 @@ class QuillotapTest : public ::testing::Test {
 
   // A control of the main window.
   HWND Item(int id) const { return ::GetDlgItem(m_main, id); }
+
+  // A click run as the buttons show it: Stop is enabled exactly while a run goes on.
+  bool IsRunning() const { return ::IsWindowEnabled(Item(IDC_STOP)) != 0; }
+  // Presses Start through the button's own message and waits until the run has begun.
+  bool PressStart();
+  // Waits until the run has ended and Start is back.
+  bool WaitForRunEnd(DWORD timeoutMs = kDeadlineMs);
 
   HWND m_main = nullptr;
   Process* m_app = nullptr;  // the copy that OpenMainWindow started
