@@ -1,0 +1,217 @@
+// click_target.exe: a plain window at a given place on the screen that writes down every mouse button
+// message it receives, so that a test, a demo or a benchmark can see where and when clicks land.
+//
+//   click_target.exe LOGFILE X Y WIDTH HEIGHT [--then ctrl+f1]
+//
+// The log is created once the window is visible. Its first line is
+//   # ready <QueryPerformanceCounter at start> <QueryPerformanceFrequency>
+// and then one line a message, written in one piece as it arrives:
+//   <left|middle|right> <down|up> <screen x> <screen y> <ms since start>
+// Other lines start with '#'. With --then ctrl+f1 the target waits for Quillotap's window, takes the
+// focus and presses Ctrl+F1, so that a run starts while the target is in front.
+#include <windows.h>
+#include <shellapi.h>
+
+#include <cstdio>
+#include <cstring>
+#include <cwchar>
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"QuillotapClickTarget";
+constexpr wchar_t kQuillotapClass[] = L"Brindlework_Quillotap_KIOP39D";
+constexpr DWORD kQuillotapWaitMs = 20000;
+constexpr COLORREF kFill = RGB(255, 140, 0);
+constexpr COLORREF kGrid = RGB(200, 90, 0);
+constexpr int kGridStep = 20;
+
+HANDLE g_log = INVALID_HANDLE_VALUE;
+LARGE_INTEGER g_start;
+LARGE_INTEGER g_frequency;
+
+double MsSinceStart() {
+  LARGE_INTEGER now;
+  ::QueryPerformanceCounter(&now);
+  return static_cast<double>(now.QuadPart - g_start.QuadPart) * 1000.0 /
+         static_cast<double>(g_frequency.QuadPart);
+}
+
+// One WriteFile a line on an unbuffered handle: a reader never sees half a line or a line held back.
+void WriteLine(const char* line) {
+  DWORD written = 0;
+  ::WriteFile(g_log, line, static_cast<DWORD>(std::strlen(line)), &written, nullptr);
+}
+
+void LogButton(HWND wnd, const char* button, const char* kind, LPARAM lParam) {
+  const double ms = MsSinceStart();  // first, so that the time is the time of receipt
+  POINT at = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+  ::ClientToScreen(wnd, &at);
+  char line[128];
+  std::snprintf(line, sizeof line, "%s %s %ld %ld %.3f\n", button, kind, at.x, at.y, ms);
+  WriteLine(line);
+}
+
+void Paint(HWND wnd) {
+  PAINTSTRUCT paint;
+  HDC dc = ::BeginPaint(wnd, &paint);
+  RECT client;
+  ::GetClientRect(wnd, &client);
+  HBRUSH fill = ::CreateSolidBrush(kFill);
+  ::FillRect(dc, &client, fill);
+  ::DeleteObject(fill);
+  // A grid, so that a person looking at a screenshot can tell where on the target a point is.
+  HPEN pen = ::CreatePen(PS_SOLID, 1, kGrid);
+  HGDIOBJ oldPen = ::SelectObject(dc, pen);
+  for (int x = kGridStep; x < client.right; x += kGridStep) {
+    ::MoveToEx(dc, x, 0, nullptr);
+    ::LineTo(dc, x, client.bottom);
+  }
+  for (int y = kGridStep; y < client.bottom; y += kGridStep) {
+    ::MoveToEx(dc, 0, y, nullptr);
+    ::LineTo(dc, client.right, y);
+  }
+  ::SelectObject(dc, oldPen);
+  ::DeleteObject(pen);
+  ::SetBkMode(dc, TRANSPARENT);
+  ::SetTextColor(dc, RGB(0, 0, 0));
+  ::DrawTextW(dc, L"click target", -1, &client, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  ::EndPaint(wnd, &paint);
+}
+
+LRESULT CALLBACK TargetProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_LBUTTONDOWN:
+      LogButton(wnd, "left", "down", lParam);
+      return 0;
+    case WM_LBUTTONUP:
+      LogButton(wnd, "left", "up", lParam);
+      return 0;
+    case WM_MBUTTONDOWN:
+      LogButton(wnd, "middle", "down", lParam);
+      return 0;
+    case WM_MBUTTONUP:
+      LogButton(wnd, "middle", "up", lParam);
+      return 0;
+    case WM_RBUTTONDOWN:
+      LogButton(wnd, "right", "down", lParam);
+      return 0;
+    case WM_RBUTTONUP:
+      LogButton(wnd, "right", "up", lParam);
+      return 0;
+    case WM_PAINT:
+      Paint(wnd);
+      return 0;
+    case WM_DESTROY:
+      ::PostQuitMessage(0);
+      return 0;
+    default:
+      return ::DefWindowProcW(wnd, message, wParam, lParam);
+  }
+}
+
+// Handles the target's messages until `done` holds or the time is up; false when the time ran out.
+template <typename Done>
+bool PumpUntil(Done done, DWORD timeoutMs) {
+  const ULONGLONG deadline = ::GetTickCount64() + timeoutMs;
+  for (;;) {
+    if (done()) return true;
+    if (::GetTickCount64() >= deadline) return false;
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      ::TranslateMessage(&msg);
+      ::DispatchMessageW(&msg);
+    }
+    ::Sleep(10);
+  }
+}
+
+void PressCtrlF1(HWND target) {
+  HWND quillotap = nullptr;
+  if (!PumpUntil(
+          [&] {
+            quillotap = ::FindWindowW(kQuillotapClass, nullptr);
+            return quillotap != nullptr && ::IsWindowVisible(quillotap);
+          },
+          kQuillotapWaitMs)) {
+    WriteLine("# ctrl+f1 not sent: no visible Quillotap window\n");
+    return;
+  }
+  // Activation goes through the X server and can be overtaken: ask again until it holds.
+  ULONGLONG nextTry = 0;
+  const bool inFront = PumpUntil(
+      [&] {
+        if (::GetForegroundWindow() == target) return true;
+        if (::GetTickCount64() >= nextTry) {
+          ::SetForegroundWindow(target);
+          nextTry = ::GetTickCount64() + 250;
+        }
+        return false;
+      },
+      5000);
+  if (!inFront) WriteLine("# the target did not become the foreground window\n");
+  ::keybd_event(VK_CONTROL, static_cast<BYTE>(::MapVirtualKeyW(VK_CONTROL, MAPVK_VK_TO_VSC)), 0, 0);
+  ::keybd_event(VK_F1, static_cast<BYTE>(::MapVirtualKeyW(VK_F1, MAPVK_VK_TO_VSC)), 0, 0);
+  ::keybd_event(VK_F1, static_cast<BYTE>(::MapVirtualKeyW(VK_F1, MAPVK_VK_TO_VSC)), KEYEVENTF_KEYUP, 0);
+  ::keybd_event(VK_CONTROL, static_cast<BYTE>(::MapVirtualKeyW(VK_CONTROL, MAPVK_VK_TO_VSC)), KEYEVENTF_KEYUP,
+                0);
+  char line[64];
+  std::snprintf(line, sizeof line, "# ctrl+f1 sent %.3f\n", MsSinceStart());
+  WriteLine(line);
+}
+
+bool ParseInt(const wchar_t* text, int* value) {
+  wchar_t* end = nullptr;
+  const long parsed = std::wcstol(text, &end, 10);
+  if (end == text || *end != L'\0') return false;
+  *value = static_cast<int>(parsed);
+  return true;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  ::QueryPerformanceFrequency(&g_frequency);
+  ::QueryPerformanceCounter(&g_start);
+
+  int argc = 0;
+  wchar_t** argv = ::CommandLineToArgvW(::GetCommandLineW(), &argc);
+  int x = 0, y = 0, width = 0, height = 0;
+  const bool thenCtrlF1 =
+      argc == 8 && std::wcscmp(argv[6], L"--then") == 0 && _wcsicmp(argv[7], L"ctrl+f1") == 0;
+  if ((argc != 6 && !thenCtrlF1) || !ParseInt(argv[2], &x) || !ParseInt(argv[3], &y) ||
+      !ParseInt(argv[4], &width) || !ParseInt(argv[5], &height) || width <= 0 || height <= 0) {
+    return 2;  // usage: click_target.exe LOGFILE X Y WIDTH HEIGHT [--then ctrl+f1]
+  }
+
+  WNDCLASSW windowClass = {};  // no CS_DBLCLKS: a second press in a row is a down, not a double click
+  windowClass.lpfnWndProc = TargetProc;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = ::LoadCursorW(nullptr, IDC_CROSS);
+  windowClass.lpszClassName = kClassName;
+  if (!::RegisterClassW(&windowClass)) return 1;
+  // Topmost, so that the program under test cannot cover it.
+  HWND wnd = ::CreateWindowExW(WS_EX_TOPMOST, kClassName, L"click target", WS_POPUP | WS_VISIBLE, x, y, width,
+                               height, nullptr, nullptr, instance, nullptr);
+  if (wnd == nullptr) return 1;
+  ::UpdateWindow(wnd);
+
+  // Created only now, so that a reader who finds the file knows the window is up.
+  g_log = ::CreateFileW(argv[1], GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                        nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (g_log == INVALID_HANDLE_VALUE) return 1;
+  char ready[96];
+  std::snprintf(ready, sizeof ready, "# ready %lld %lld\n", static_cast<long long>(g_start.QuadPart),
+                static_cast<long long>(g_frequency.QuadPart));
+  WriteLine(ready);
+
+  if (thenCtrlF1) PressCtrlF1(wnd);
+  ::LocalFree(argv);
+
+  MSG msg;
+  while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    ::TranslateMessage(&msg);
+    ::DispatchMessageW(&msg);
+  }
+  ::CloseHandle(g_log);
+  return 0;
+}
