@@ -266,11 +266,30 @@ void ClickAt(POINT screenPoint) {
 }
 
 bool MovePointerTo(POINT screenPoint) {
-  ::SetCursorPos(screenPoint.x, screenPoint.y);
-  return WaitUntil([&] {
+  const auto arrived = [&] {
     POINT now = {};
     ::GetCursorPos(&now);
     return now.x == screenPoint.x && now.y == screenPoint.y;
+  };
+  // The move goes to the X server without waiting for it, and the window under the point may belong to
+  // another process that has not yet handled the pointer events from before it (its window appearing
+  // under the pointer, an earlier move). Handled later, they put the pointer back for a moment, and a
+  // click injected then lands at the old place. So: keep still long enough that Wine asks the X server
+  // where the pointer is (it does after 100 ms without a move), which also means the X server has done
+  // the move; then let the process under the point handle what it was sent, and read once more.
+  constexpr DWORD kStillMs = 120;
+  ::SetCursorPos(screenPoint.x, screenPoint.y);
+  return WaitUntil([&] {
+    if (!arrived()) return false;
+    WaitUntil([] { return false; }, kStillMs);
+    if (!arrived()) {
+      ::SetCursorPos(screenPoint.x, screenPoint.y);
+      return false;
+    }
+    HWND under = ::WindowFromPoint(screenPoint);
+    // Two round trips: the first may be answered before that thread reads its pending X events.
+    if (under != nullptr && RoundTrip(under)) RoundTrip(under);
+    return arrived();
   });
 }
 
