@@ -65,6 +65,23 @@ TEST(ClickTarget, RecordsEachButtonWhereAndWhenItArrives) {
   }
 }
 
+// A double click is two presses in quick succession at one place; each must be written down as a press.
+TEST(ClickTarget, RecordsBothPressesOfADoubleClick) {
+  ClickTarget target(kTargetRect);
+  ASSERT_NE(target.Handle(), nullptr);
+  ASSERT_TRUE(MovePointerTo({700, 450}));
+  PressAndRelease(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+  PressAndRelease(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+  ASSERT_TRUE(target.WaitForClicks(4)) << target.LogText();
+
+  const std::vector<ReceivedClick> clicks = target.Clicks();
+  ASSERT_EQ(clicks.size(), 4u) << target.LogText();
+  for (size_t i = 0; i < clicks.size(); ++i) {
+    EXPECT_EQ(clicks[i].button, ReceivedClick::kLeft) << i;
+    EXPECT_EQ(clicks[i].kind, i % 2 == 0 ? ReceivedClick::kDown : ReceivedClick::kUp) << i;
+  }
+}
+
 TEST(ClickTarget, IgnoresClicksOutsideItsRectangle) {
   ClickTarget target(kTargetRect);
   ASSERT_NE(target.Handle(), nullptr);
