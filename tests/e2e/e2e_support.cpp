@@ -250,13 +250,7 @@ void PressChord(std::initializer_list<WORD> keys) {
 void TapKey(WORD vk) { PressChord({vk}); }
 
 void ClickAt(POINT screenPoint) {
-  ::SetCursorPos(screenPoint.x, screenPoint.y);
-  // The pointer can read back its old place for a moment after a move: wait until it has arrived.
-  WaitUntil([&] {
-    POINT now = {};
-    ::GetCursorPos(&now);
-    return now.x == screenPoint.x && now.y == screenPoint.y;
-  });
+  MovePointerTo(screenPoint);
   INPUT inputs[2] = {};
   inputs[0].type = INPUT_MOUSE;
   inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
