@@ -68,6 +68,7 @@ using ClickLimits = ClickRunTest;
 using PointerAfterClicks = ClickRunTest;
 using StartHotkey = ClickRunTest;
 using WindowAroundARun = ClickRunTest;
+using FieldTexts = ClickRunTest;
 
 using Kind = ReceivedClick::Kind;
 
@@ -293,6 +294,32 @@ TEST_F(WindowAroundARun, OtherwiseItStaysAndComesToTheFrontAtTheEnd) {
   EXPECT_FALSE(::IsIconic(m_main));
   EXPECT_TRUE(::IsWindowEnabled(Item(IDC_CLICK_COUNT)));
   EXPECT_TRUE(::IsWindowEnabled(Item(IDC_FIXED_X)));
+}
+
+TEST_F(FieldTexts, WhatDoesNotReadFallsBackAndHugeNumbersDoNotOverflow) {
+  ASSERT_NE(OpenMainWindow(), nullptr);
+  // The fixed point's fallback, (1000, 500), inside a target of its own.
+  m_target = std::make_unique<ClickTarget>(RECT{950, 450, 1100, 550});
+  ASSERT_NE(m_target->Handle(), nullptr);
+  ClickAtFixedPoint({0, 0}, true);
+  SetField(IDC_FIXED_X, L"");
+  SetField(IDC_FIXED_Y, L"0");
+  SetField(IDC_INTERVAL, L"abc");
+  ByCount(L"99999999999");  // far beyond 32 bits: a limit that is never reached here
+  ASSERT_TRUE(PressStart());
+  ASSERT_TRUE(m_target->WaitForClicks(4));  // two clicks, a pause of a second between them
+  PressChord({VK_CONTROL, VK_F2});
+  ASSERT_TRUE(WaitForRunEnd());
+  EXPECT_EQ(TextOf(Item(IDC_INTERVAL)), L"1000");
+  EXPECT_EQ(TextOf(Item(IDC_FIXED_X)), L"1000");
+  EXPECT_EQ(TextOf(Item(IDC_FIXED_Y)), L"500");
+  const std::vector<ReceivedClick> clicks = m_target->Clicks();
+  ASSERT_GE(clicks.size(), 4u);
+  for (const ReceivedClick& click : clicks) {
+    EXPECT_EQ(click.at.x, 1000);
+    EXPECT_EQ(click.at.y, 500);
+  }
+  EXPECT_GE(clicks[2].ms - clicks[0].ms, 900.0) << "the pause is not the fallback's second";
 }
 
 }  // namespace
