@@ -7,28 +7,31 @@
 namespace e2e {
 namespace {
 
-using Capture = QuillotapTest;
 using ViewPosition = QuillotapTest;
+
+class Capture : public QuillotapTest {
+ protected:
+  // Opens the window in fixed-point mode, in front, starts capturing and puts the focus in the interval
+  // field with its text selected: a key that got through would replace the text. Returns the field.
+  HWND StartCapturingWithFocusInAField() {
+    if (OpenMainWindow() == nullptr) return nullptr;
+    Send(Item(IDC_CLICK_FIXED_POINT), BM_CLICK);
+    if (!BringToFront(m_main)) return nullptr;
+    Send(Item(IDC_CAPTURE), BM_CLICK);
+    const HWND interval = Item(IDC_INTERVAL);
+    Send(m_main, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(interval), TRUE);
+    return interval;
+  }
+};
 
 bool FieldsShow(HWND main, POINT at) {
   return TextOf(::GetDlgItem(main, IDC_FIXED_X)) == std::to_wstring(at.x) &&
          TextOf(::GetDlgItem(main, IDC_FIXED_Y)) == std::to_wstring(at.y);
 }
 
-POINT CentreOf(HWND wnd) {
-  RECT rect = {};
-  ::GetWindowRect(wnd, &rect);
-  return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-}
-
 TEST_F(Capture, TheFieldsFollowThePointerUntilAKeyWhichReachesNoControl) {
-  ASSERT_NE(OpenMainWindow(), nullptr);
-  Send(Item(IDC_CLICK_FIXED_POINT), BM_CLICK);
-  ASSERT_TRUE(BringToFront(m_main));
-  Send(Item(IDC_CAPTURE), BM_CLICK);
-  // The focus in a field with its text selected: a key that got through would replace the text.
-  const HWND interval = Item(IDC_INTERVAL);
-  Send(m_main, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(interval), TRUE);
+  const HWND interval = StartCapturingWithFocusInAField();
+  ASSERT_NE(interval, nullptr);
 
   for (POINT at : {POINT{500, 300}, POINT{1210, 95}, POINT{820, 610}}) {
     ASSERT_TRUE(MovePointerTo(at));
@@ -55,12 +58,8 @@ TEST_F(Capture, TheFieldsFollowThePointerUntilAKeyWhichReachesNoControl) {
 }
 
 TEST_F(Capture, ALeftClickEndsItWhereItWasMadeAndPressesNothing) {
-  ASSERT_NE(OpenMainWindow(), nullptr);
-  Send(Item(IDC_CLICK_FIXED_POINT), BM_CLICK);
-  ASSERT_TRUE(BringToFront(m_main));
-  Send(Item(IDC_CAPTURE), BM_CLICK);
-  const HWND interval = Item(IDC_INTERVAL);
-  Send(m_main, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(interval), TRUE);
+  const HWND interval = StartCapturingWithFocusInAField();
+  ASSERT_NE(interval, nullptr);
   // A click on Start while capturing must not start a run.
   const POINT onStart = CentreOf(Item(IDC_START));
   ClickAt(onStart);

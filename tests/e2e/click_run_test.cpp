@@ -146,13 +146,9 @@ TEST_F(ClickLimits, PassesOverTheOwnWindowClickNothingAndDoNotCount) {
   SetField(IDC_INTERVAL, L"50");
   // Started with a real click on Start; the pointer then rests on Stop, so a click inside the window
   // would end the run at once.
-  RECT start = {};
-  ::GetWindowRect(Item(IDC_START), &start);
-  ClickAt({(start.left + start.right) / 2, (start.top + start.bottom) / 2});
+  ClickAt(CentreOf(Item(IDC_START)));
   ASSERT_TRUE(WaitUntil([&] { return IsRunning(); }));
-  RECT stop = {};
-  ::GetWindowRect(Item(IDC_STOP), &stop);
-  ASSERT_TRUE(MovePointerTo({(stop.left + stop.right) / 2, (stop.top + stop.bottom) / 2}));
+  ASSERT_TRUE(MovePointerTo(CentreOf(Item(IDC_STOP))));
   ::Sleep(600);  // a dozen passes
   EXPECT_TRUE(IsRunning());
   EXPECT_TRUE(m_target->Clicks().empty()) << m_target->LogText();
@@ -184,7 +180,7 @@ TEST_F(ClickLimits, ARunOfOneSecondEndsWhenTheClockHasMovedOn) {
 
 struct StopWay {
   const char* name;
-  void (*stop)(ClickRunTest& test, HWND main);
+  void (*stop)(HWND main);
   bool closesTheProgram;
 };
 
@@ -200,7 +196,7 @@ TEST_P(StopARun, EndsItWithinOneStep) {
   ASSERT_TRUE(PressStart());
   ASSERT_TRUE(m_target->WaitForClicks(2));
   ::Sleep(200);  // well inside the first pause
-  GetParam().stop(*this, m_main);
+  GetParam().stop(m_main);
   if (GetParam().closesTheProgram) {
     EXPECT_TRUE(m_app->WaitForExit(1500));
   } else {
@@ -212,20 +208,14 @@ TEST_P(StopARun, EndsItWithinOneStep) {
 
 INSTANTIATE_TEST_SUITE_P(
     Ways, StopARun,
-    testing::Values(StopWay{"StopButton",
-                            [](ClickRunTest&, HWND main) {
-                              RECT stop = {};
-                              ::GetWindowRect(::GetDlgItem(main, IDC_STOP), &stop);
-                              ClickAt({(stop.left + stop.right) / 2, (stop.top + stop.bottom) / 2});
-                            },
+    testing::Values(StopWay{"StopButton", [](HWND main) { ClickAt(CentreOf(::GetDlgItem(main, IDC_STOP))); },
                             false},
                     StopWay{"CtrlF2",
-                            [](ClickRunTest&, HWND) {
+                            [](HWND) {
                               PressChord({VK_CONTROL, VK_F2});
                             },
                             false},
-                    StopWay{"Closing", [](ClickRunTest&, HWND main) { ::PostMessageW(main, WM_CLOSE, 0, 0); },
-                            true}));
+                    StopWay{"Closing", [](HWND main) { ::PostMessageW(main, WM_CLOSE, 0, 0); }, true}));
 
 TEST_F(StartHotkey, StartsARunFromAnotherWindowAndNotASecondOneDuringIt) {
   OpenWithTarget();

@@ -1,14 +1,17 @@
 // click_target.exe: a plain window at a given place on the screen that writes down every mouse button
 // message it receives, so that a test, a demo or a benchmark can see where and when clicks land.
 //
-//   click_target.exe LOGFILE X Y WIDTH HEIGHT [--then ctrl+f1]
+//   click_target.exe LOGFILE X Y WIDTH HEIGHT [--then ctrl+f1|capture]
 //
 // The log is created once the window is visible. Its first line is
 //   # ready <QueryPerformanceCounter at start> <QueryPerformanceFrequency>
 // and then one line a message, written in one piece as it arrives:
 //   <left|middle|right> <down|up> <screen x> <screen y> <ms since start>
 // Other lines start with '#'. With --then ctrl+f1 the target waits for Quillotap's window, takes the
-// focus and presses Ctrl+F1, so that a run starts while the target is in front.
+// focus and presses Ctrl+F1, so that a run starts while the target is in front. With --then capture it
+// waits for Quillotap's window and presses its Start Capture button (BM_CLICK), then writes
+//   # capture sent <ms since start> <on|off>
+// where on means that Quillotap's window holds the mouse capture afterwards, as it does while capturing.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -21,6 +24,7 @@ namespace {
 constexpr wchar_t kClassName[] = L"QuillotapClickTarget";
 constexpr wchar_t kQuillotapClass[] = L"Brindlework_Quillotap_KIOP39D";
 constexpr DWORD kQuillotapWaitMs = 20000;
+constexpr int kCaptureButtonId = 1015;  // IDC_CAPTURE in res/resource.h
 constexpr COLORREF kFill = RGB(255, 140, 0);
 constexpr COLORREF kGrid = RGB(200, 90, 0);
 constexpr int kGridStep = 20;
@@ -125,7 +129,8 @@ bool PumpUntil(Done done, DWORD timeoutMs) {
   }
 }
 
-void PressCtrlF1(HWND target) {
+// Quillotap's main window once it shows, or null when it does not show in time.
+HWND WaitForQuillotap() {
   HWND quillotap = nullptr;
   if (!PumpUntil(
           [&] {
@@ -133,6 +138,14 @@ void PressCtrlF1(HWND target) {
             return quillotap != nullptr && ::IsWindowVisible(quillotap);
           },
           kQuillotapWaitMs)) {
+    return nullptr;
+  }
+  return quillotap;
+}
+
+void PressCtrlF1(HWND target) {
+  HWND quillotap = WaitForQuillotap();
+  if (quillotap == nullptr) {
     WriteLine("# ctrl+f1 not sent: no visible Quillotap window\n");
     return;
   }
@@ -159,6 +172,32 @@ void PressCtrlF1(HWND target) {
   WriteLine(line);
 }
 
+void StartCapture() {
+  HWND quillotap = WaitForQuillotap();
+  if (quillotap == nullptr) {
+    WriteLine("# capture not sent: no visible Quillotap window\n");
+    return;
+  }
+  HWND button = ::GetDlgItem(quillotap, kCaptureButtonId);
+  if (button == nullptr || !::IsWindowEnabled(button)) {
+    WriteLine("# capture not sent: no enabled Start Capture button (is the fixed point chosen?)\n");
+    return;
+  }
+  DWORD_PTR result = 0;
+  if (!::SendMessageTimeoutW(button, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 5000, &result)) {
+    WriteLine("# capture not sent: Quillotap did not answer\n");
+    return;
+  }
+  // The click has been handled when SendMessageTimeout returns; capturing, the window holds the mouse.
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof info;
+  const bool on = ::GetGUIThreadInfo(::GetWindowThreadProcessId(quillotap, nullptr), &info) &&
+                  info.hwndCapture == quillotap;
+  char line[64];
+  std::snprintf(line, sizeof line, "# capture sent %.3f %s\n", MsSinceStart(), on ? "on" : "off");
+  WriteLine(line);
+}
+
 bool ParseInt(const wchar_t* text, int* value) {
   wchar_t* end = nullptr;
   const long parsed = std::wcstol(text, &end, 10);
@@ -176,11 +215,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   int argc = 0;
   wchar_t** argv = ::CommandLineToArgvW(::GetCommandLineW(), &argc);
   int x = 0, y = 0, width = 0, height = 0;
-  const bool thenCtrlF1 =
-      argc == 8 && std::wcscmp(argv[6], L"--then") == 0 && _wcsicmp(argv[7], L"ctrl+f1") == 0;
-  if ((argc != 6 && !thenCtrlF1) || !ParseInt(argv[2], &x) || !ParseInt(argv[3], &y) ||
+  const bool then = argc == 8 && std::wcscmp(argv[6], L"--then") == 0;
+  const bool thenCtrlF1 = then && _wcsicmp(argv[7], L"ctrl+f1") == 0;
+  const bool thenCapture = then && _wcsicmp(argv[7], L"capture") == 0;
+  if ((argc != 6 && !thenCtrlF1 && !thenCapture) || !ParseInt(argv[2], &x) || !ParseInt(argv[3], &y) ||
       !ParseInt(argv[4], &width) || !ParseInt(argv[5], &height) || width <= 0 || height <= 0) {
-    return 2;  // usage: click_target.exe LOGFILE X Y WIDTH HEIGHT [--then ctrl+f1]
+    return 2;  // usage: click_target.exe LOGFILE X Y WIDTH HEIGHT [--then ctrl+f1|capture]
   }
 
   WNDCLASSW windowClass = {};  // no CS_DBLCLKS: a second press in a row is a down, not a double click
@@ -205,6 +245,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   WriteLine(ready);
 
   if (thenCtrlF1) PressCtrlF1(wnd);
+  if (thenCapture) StartCapture();
   ::LocalFree(argv);
 
   MSG msg;

@@ -287,6 +287,12 @@ bool MovePointerTo(POINT screenPoint) {
   });
 }
 
+POINT CentreOf(HWND wnd) {
+  RECT rect = {};
+  ::GetWindowRect(wnd, &rect);
+  return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
 RECT ClientRectOnScreen(HWND wnd) {
   RECT client = {};
   ::GetClientRect(wnd, &client);

@@ -94,6 +94,9 @@ bool MovePointerTo(POINT screenPoint);
 // Moves the pointer to a screen point and clicks the left button there.
 void ClickAt(POINT screenPoint);
 
+// The middle of the window on the screen.
+POINT CentreOf(HWND wnd);
+
 // The window's client rectangle in screen coordinates.
 RECT ClientRectOnScreen(HWND wnd);
 
