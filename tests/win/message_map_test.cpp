@@ -91,6 +91,39 @@ TEST(MessageMap, HandledMessagesSkipTheDefaultUnlessTheHandlerAsksForIt) {
   EXPECT_EQ(CWnd::FromHandlePermanent(kept.hwnd()), &keeping);
 }
 
+class CTimerWnd : public CWnd {
+ public:
+  std::vector<UINT_PTR> m_ticks;
+
+ protected:
+  afx_msg void OnTimer(UINT_PTR nIDEvent) {
+    m_ticks.push_back(nIDEvent);
+    KillTimer(nIDEvent);
+  }
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CTimerWnd, CWnd)
+  ON_WM_TIMER()  // void OnTimer(UINT_PTR)
+END_MESSAGE_MAP()
+
+TEST(MessageMap, ATimerTickArrivesWithItsId) {
+  ScopedTopWindow top;
+  CTimerWnd wnd;
+  ASSERT_TRUE(wnd.SubclassWindow(top.hwnd()));
+  ASSERT_NE(wnd.SetTimer(100, 1, nullptr), 0u);
+  const DWORD deadline = ::GetTickCount() + 5000;
+  MSG msg;
+  while (wnd.m_ticks.empty() && ::GetTickCount() < deadline) {
+    if (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      ::DispatchMessageW(&msg);
+    } else {
+      ::Sleep(1);
+    }
+  }
+  EXPECT_EQ(wnd.m_ticks, std::vector<UINT_PTR>{100});
+}
+
 // Reflection of notifications and drawing messages to the child's object.
 constexpr int kChildId = 500;
 
