@@ -101,6 +101,14 @@ ClickTarget::ClickTarget(const RECT& screenRect, const std::wstring& extraArgume
                            std::to_wstring(m_rect.top) + L" " + std::to_wstring(m_rect.right - m_rect.left) +
                            L" " + std::to_wstring(m_rect.bottom - m_rect.top);
   if (!extraArguments.empty()) arguments += L" " + extraArguments;
+  // A window that appears under the pointer gets pointer events from that moment, and Wine may handle
+  // them late enough to put the pointer back there under a later click. So the pointer waits outside.
+  POINT pointer = {};
+  ::GetCursorPos(&pointer);
+  if (::PtInRect(&m_rect, pointer)) {
+    const POINT aside = {m_rect.left > 20 ? m_rect.left - 20 : m_rect.right + 20, m_rect.top};
+    MovePointerTo(aside);
+  }
   const std::wstring exe = TargetPath();
   m_process = StartDetached(exe, arguments);
   if (m_process == nullptr) {
