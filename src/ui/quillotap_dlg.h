@@ -23,6 +23,7 @@ class CQuillotapDlg : public CDialog, private ClickRunHost {
   void LoadSettings();
   void SaveSettings() override;
   void SetEditInt(CEdit& edit, int value);
+  void SetFixedPointFields(const POINT& point);  // X, then Y
 
   afx_msg void OnStart();
   afx_msg void OnStop();

@@ -8,7 +8,18 @@ namespace {
 constexpr UINT_PTR kCaptureTimerId = 100;
 constexpr UINT kCaptureTimerMs = 1;  // the system fires it as often as it can
 
+POINT PointerNow() {
+  POINT point = {0, 0};
+  ::GetCursorPos(&point);
+  return point;
+}
+
 }  // namespace
+
+void CQuillotapDlg::SetFixedPointFields(const POINT& point) {
+  SetEditInt(m_editX, point.x);
+  SetEditInt(m_editY, point.y);
+}
 
 void CQuillotapDlg::SetEditInt(CEdit& edit, int value) {
   CString text;
@@ -17,10 +28,8 @@ void CQuillotapDlg::SetEditInt(CEdit& edit, int value) {
 }
 
 void CQuillotapDlg::OnBnClickedCapture() {
-  POINT point = {0, 0};
-  ::GetCursorPos(&point);
-  SetEditInt(m_editX, point.x);
-  SetEditInt(m_editY, point.y);
+  const POINT point = PointerNow();
+  SetFixedPointFields(point);
   m_nLastX = point.x;
   m_nLastY = point.y;
   m_bCapturing = 1;
@@ -30,12 +39,10 @@ void CQuillotapDlg::OnBnClickedCapture() {
 
 void CQuillotapDlg::OnTimer(UINT_PTR nIDEvent) {
   if (nIDEvent == kCaptureTimerId && m_bCapturing) {
-    POINT point = {0, 0};
-    ::GetCursorPos(&point);
+    const POINT point = PointerNow();
     // A pointer at rest writes nothing, so the fields do not flicker.
     if (point.x != m_nLastX || point.y != m_nLastY) {
-      SetEditInt(m_editX, point.x);
-      SetEditInt(m_editY, point.y);
+      SetFixedPointFields(point);
       m_nLastX = point.x;
       m_nLastY = point.y;
     }
@@ -48,10 +55,7 @@ BOOL CQuillotapDlg::PreTranslateMessage(MSG* pMsg) {
     KillTimer(kCaptureTimerId);
     ::ReleaseCapture();
     m_bCapturing = 0;
-    POINT point = {0, 0};
-    ::GetCursorPos(&point);
-    SetEditInt(m_editX, point.x);
-    SetEditInt(m_editY, point.y);
+    SetFixedPointFields(PointerNow());
     return TRUE;  // the key or the click ends the capture and reaches no control
   }
   return CDialog::PreTranslateMessage(pMsg);

@@ -1,5 +1,5 @@
-// The main dialog's side of a click run: Start and Stop, and the real pointer, clocks, clicks and
-// message queue behind the run's host interface.
+// The main dialog's side of a click run: Start and Stop, and the real running flag, pointer, clocks,
+// clicks and message queue behind the run's host interface.
 #include <time.h>
 
 #include "engine/send_click_sequence.h"
@@ -79,35 +79,3 @@ uint64_t CQuillotapDlg::MonotonicMs() {
 void CQuillotapDlg::Sleep(uint32_t ms) { ::Sleep(ms); }
 
 void CQuillotapDlg::PumpMessages() { DispatchPendingMessages(); }
-
-// The controls by id, for the run and the settings.
-
-bool CQuillotapDlg::IsChecked(int id) {
-  return SendDlgItemMessageW(m_hWnd, id, BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-void CQuillotapDlg::SetCheck(int id, bool checked) {
-  SendDlgItemMessageW(m_hWnd, id, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
-}
-
-std::wstring CQuillotapDlg::Text(int id) {
-  CString text;
-  GetDlgItem(id)->GetWindowText(text);
-  return static_cast<LPCWSTR>(text);
-}
-
-void CQuillotapDlg::SetText(int id, const std::wstring& text) { GetDlgItem(id)->SetWindowText(text.c_str()); }
-
-int CQuillotapDlg::CurSel(int id) {
-  return static_cast<int>(SendDlgItemMessageW(m_hWnd, id, CB_GETCURSEL, 0, 0));
-}
-
-int CQuillotapDlg::ItemCount(int id) {
-  return static_cast<int>(SendDlgItemMessageW(m_hWnd, id, CB_GETCOUNT, 0, 0));
-}
-
-void CQuillotapDlg::SelectItem(int id, int index) {
-  SendDlgItemMessageW(m_hWnd, id, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-}
-
-void CQuillotapDlg::Enable(int id, bool enable) { GetDlgItem(id)->EnableWindow(enable); }

@@ -95,12 +95,11 @@ TEST_F(ViewPosition, PutsThePointerOnTheFixedPointOrOnTheDefaults) {
   for (const ViewCase& c : cases) {
     SCOPED_TRACE(c.name);
     ASSERT_TRUE(MovePointerTo({1200, 1000}));
-    Send(Item(IDC_FIXED_X), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(c.x));
-    Send(Item(IDC_FIXED_Y), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(c.y));
+    SetField(IDC_FIXED_X, c.x);
+    SetField(IDC_FIXED_Y, c.y);
     Send(Item(IDC_VIEW_POS), BM_CLICK);
     EXPECT_TRUE(WaitUntil([&] {
-      POINT at = {};
-      ::GetCursorPos(&at);
+      const POINT at = PointerPosition();
       return at.x == c.pointer.x && at.y == c.pointer.y;
     }));
     EXPECT_EQ(TextOf(Item(IDC_FIXED_X)), c.xAfter);

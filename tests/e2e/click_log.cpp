@@ -103,9 +103,7 @@ ClickTarget::ClickTarget(const RECT& screenRect, const std::wstring& extraArgume
   if (!extraArguments.empty()) arguments += L" " + extraArguments;
   // A window that appears under the pointer gets pointer events from that moment, and Wine may handle
   // them late enough to put the pointer back there under a later click. So the pointer waits outside.
-  POINT pointer = {};
-  ::GetCursorPos(&pointer);
-  if (::PtInRect(&m_rect, pointer)) {
+  if (::PtInRect(&m_rect, PointerPosition())) {
     const POINT aside = {m_rect.left > 20 ? m_rect.left - 20 : m_rect.right + 20, m_rect.top};
     MovePointerTo(aside);
   }

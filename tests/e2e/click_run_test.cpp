@@ -29,14 +29,6 @@ class ClickRunTest : public QuillotapTest {
     QuillotapTest::TearDown();
   }
 
-  void SetField(int id, const wchar_t* text) {
-    Send(Item(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
-  }
-  void Select(int id, int index) { Send(Item(id), CB_SETCURSEL, static_cast<WPARAM>(index)); }
-  // Clicks a radio button or sets a check box to the state asked for, as a user's click would.
-  void SetChecked(int id, bool checked) {
-    if ((Send(Item(id), BM_GETCHECK) == BST_CHECKED) != checked) Send(Item(id), BM_CLICK);
-  }
   void ClickAtFixedPoint(POINT at, bool moveMouse) {
     SetChecked(IDC_CLICK_FIXED_POINT, true);
     SetField(IDC_FIXED_X, std::to_wstring(at.x).c_str());
@@ -52,12 +44,6 @@ class ClickRunTest : public QuillotapTest {
   std::vector<ReceivedClick> ClicksFrom(size_t first) const {
     std::vector<ReceivedClick> clicks = m_target->Clicks();
     return std::vector<ReceivedClick>(clicks.begin() + std::min(first, clicks.size()), clicks.end());
-  }
-
-  POINT Pointer() const {
-    POINT at = {};
-    ::GetCursorPos(&at);
-    return at;
   }
 
   std::unique_ptr<ClickTarget> m_target;
@@ -116,7 +102,7 @@ TEST_F(ClickActions, EachButtonAndActionSendsItsEventsAtTheFixedPoint) {
         std::printf("double click: %.1f ms from the first release to the second press\n", pause);
       }
       seen += clicks.size();
-      EXPECT_TRUE(WaitUntil([&] { return Pointer().x == kOnTheDesktop.x; }, 2000))
+      EXPECT_TRUE(WaitUntil([&] { return PointerPosition().x == kOnTheDesktop.x; }, 2000))
           << "the pointer is not put back after the click";
     }
   }
@@ -246,8 +232,9 @@ TEST_F(PointerAfterClicks, GoesBackUnlessItShouldStayOnTheFixedPoint) {
     ASSERT_TRUE(WaitForRunEnd());
     ASSERT_TRUE(m_target->WaitForClicks(before + 4));
     const POINT expected = moveMouse ? kTargetCentre : kOnTheDesktop;
-    EXPECT_TRUE(WaitUntil([&] { return Pointer().x == expected.x && Pointer().y == expected.y; }, 2000))
-        << "pointer at " << Pointer().x << "," << Pointer().y;
+    EXPECT_TRUE(WaitUntil(
+        [&] { return PointerPosition().x == expected.x && PointerPosition().y == expected.y; }, 2000))
+        << "pointer at " << PointerPosition().x << "," << PointerPosition().y;
     for (const ReceivedClick& click : ClicksFrom(before)) EXPECT_EQ(click.at.x, kTargetCentre.x);
   }
 }

@@ -143,6 +143,10 @@ HWND WaitForQuillotap() {
   return quillotap;
 }
 
+void Key(BYTE vk, DWORD flags) {
+  ::keybd_event(vk, static_cast<BYTE>(::MapVirtualKeyW(vk, MAPVK_VK_TO_VSC)), flags, 0);
+}
+
 void PressCtrlF1(HWND target) {
   HWND quillotap = WaitForQuillotap();
   if (quillotap == nullptr) {
@@ -162,11 +166,10 @@ void PressCtrlF1(HWND target) {
       },
       5000);
   if (!inFront) WriteLine("# the target did not become the foreground window\n");
-  ::keybd_event(VK_CONTROL, static_cast<BYTE>(::MapVirtualKeyW(VK_CONTROL, MAPVK_VK_TO_VSC)), 0, 0);
-  ::keybd_event(VK_F1, static_cast<BYTE>(::MapVirtualKeyW(VK_F1, MAPVK_VK_TO_VSC)), 0, 0);
-  ::keybd_event(VK_F1, static_cast<BYTE>(::MapVirtualKeyW(VK_F1, MAPVK_VK_TO_VSC)), KEYEVENTF_KEYUP, 0);
-  ::keybd_event(VK_CONTROL, static_cast<BYTE>(::MapVirtualKeyW(VK_CONTROL, MAPVK_VK_TO_VSC)), KEYEVENTF_KEYUP,
-                0);
+  Key(VK_CONTROL, 0);
+  Key(VK_F1, 0);
+  Key(VK_F1, KEYEVENTF_KEYUP);
+  Key(VK_CONTROL, KEYEVENTF_KEYUP);
   char line[64];
   std::snprintf(line, sizeof line, "# ctrl+f1 sent %.3f\n", MsSinceStart());
   WriteLine(line);

@@ -146,21 +146,11 @@ void Process::Terminate() {
   ::WaitForSingleObject(m_process, kDeadlineMs);
 }
 
-std::unique_ptr<Process> StartProgram() {
-  std::wstring commandLine = L"\"" + ProgramPath() + L"\"";
-  STARTUPINFOW startup = {};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION info = {};
-  if (!::CreateProcessW(ProgramPath().c_str(), commandLine.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS,
-                        nullptr, nullptr, &startup, &info)) {
-    return nullptr;
-  }
-  ::CloseHandle(info.hThread);
-  return std::make_unique<Process>(info.hProcess, info.dwProcessId);
-}
+std::unique_ptr<Process> StartProgram() { return StartDetached(ProgramPath(), L""); }
 
 std::unique_ptr<Process> StartDetached(const std::wstring& exe, const std::wstring& arguments) {
-  std::wstring commandLine = L"\"" + exe + L"\" " + arguments;
+  std::wstring commandLine = L"\"" + exe + L"\"";
+  if (!arguments.empty()) commandLine += L" " + arguments;
   STARTUPINFOW startup = {};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info = {};
@@ -259,10 +249,15 @@ void ClickAt(POINT screenPoint) {
   ::SendInput(2, inputs, sizeof(INPUT));
 }
 
+POINT PointerPosition() {
+  POINT at = {};
+  ::GetCursorPos(&at);
+  return at;
+}
+
 bool MovePointerTo(POINT screenPoint) {
   const auto arrived = [&] {
-    POINT now = {};
-    ::GetCursorPos(&now);
+    const POINT now = PointerPosition();
     return now.x == screenPoint.x && now.y == screenPoint.y;
   };
   // The move goes to the X server without waiting for it, and the window under the point may belong to

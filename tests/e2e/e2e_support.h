@@ -88,6 +88,9 @@ bool BringToFront(HWND wnd);
 void PressChord(std::initializer_list<WORD> keys);
 void TapKey(WORD vk);
 
+// Where the pointer is, as this process reads it.
+POINT PointerPosition();
+
 // Moves the pointer to a screen point and waits until it reads back there; false if it never does.
 bool MovePointerTo(POINT screenPoint);
 
@@ -148,6 +151,17 @@ class QuillotapTest : public ::testing::Test {
 
   // A control of the main window.
   HWND Item(int id) const { return ::GetDlgItem(m_main, id); }
+
+  // The main window's controls set and read as a user (or a paste) would leave them.
+  void SetField(int id, const wchar_t* text) const {
+    Send(Item(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+  }
+  void Select(int id, int index) const { Send(Item(id), CB_SETCURSEL, static_cast<WPARAM>(index)); }
+  bool IsChecked(int id) const { return Send(Item(id), BM_GETCHECK) == BST_CHECKED; }
+  // Clicks a radio button or check box unless it already shows the state asked for.
+  void SetChecked(int id, bool checked) const {
+    if (IsChecked(id) != checked) Send(Item(id), BM_CLICK);
+  }
 
   // A click run as the buttons show it: Stop is enabled exactly while a run goes on.
   bool IsRunning() const { return ::IsWindowEnabled(Item(IDC_STOP)) != 0; }

@@ -24,12 +24,6 @@ void WriteFile(const std::wstring& path, const std::string& bytes) {
   file << bytes;
 }
 
-void SetText(HWND control, const wchar_t* text) {
-  Send(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
-}
-
-bool Checked(HWND button) { return Send(button, BM_GETCHECK) == BST_CHECKED; }
-
 TEST_F(Settings, ARunSavesEveryControlAndTheNextStartShowsThemAgain) {
   ASSERT_NE(OpenMainWindow(), nullptr);
   ASSERT_TRUE(MovePointerTo(kParkedPointer));
@@ -37,15 +31,15 @@ TEST_F(Settings, ARunSavesEveryControlAndTheNextStartShowsThemAgain) {
   // on the empty desktop; the interval is left empty, which the file keeps as it was.
   Send(Item(IDC_NO_ACTIVATE), BM_CLICK);
   Send(Item(IDC_RADIO_TIME), BM_CLICK);
-  SetText(Item(IDC_CLICK_COUNT), L"42");
-  SetText(Item(IDC_CLICK_TIME), L"");
-  Send(Item(IDC_TIME_UNIT), CB_SETCURSEL, 0);
-  SetText(Item(IDC_INTERVAL), L"");
-  Send(Item(IDC_MOUSE), CB_SETCURSEL, 2);
-  Send(Item(IDC_ACTION), CB_SETCURSEL, 3);
+  SetField(IDC_CLICK_COUNT, L"42");
+  SetField(IDC_CLICK_TIME, L"");
+  Select(IDC_TIME_UNIT, 0);
+  SetField(IDC_INTERVAL, L"");
+  Select(IDC_MOUSE, 2);
+  Select(IDC_ACTION, 3);
   Send(Item(IDC_CLICK_FIXED_POINT), BM_CLICK);
-  SetText(Item(IDC_FIXED_X), L"900");
-  SetText(Item(IDC_FIXED_Y), L"700");
+  SetField(IDC_FIXED_X, L"900");
+  SetField(IDC_FIXED_Y, L"700");
   Send(Item(IDC_MOVE_MOUSE), BM_CLICK);
 
   ASSERT_TRUE(PressStart());
@@ -60,20 +54,20 @@ TEST_F(Settings, ARunSavesEveryControlAndTheNextStartShowsThemAgain) {
   ::PostMessageW(m_main, WM_CLOSE, 0, 0);
   ASSERT_TRUE(m_app->WaitForExit());
   ASSERT_NE(OpenMainWindow(), nullptr);
-  EXPECT_TRUE(Checked(Item(IDC_NO_ACTIVATE)));
-  EXPECT_TRUE(Checked(Item(IDC_RADIO_TIME)));
-  EXPECT_FALSE(Checked(Item(IDC_RADIO_COUNT)));
+  EXPECT_TRUE(IsChecked(IDC_NO_ACTIVATE));
+  EXPECT_TRUE(IsChecked(IDC_RADIO_TIME));
+  EXPECT_FALSE(IsChecked(IDC_RADIO_COUNT));
   EXPECT_EQ(TextOf(Item(IDC_CLICK_COUNT)), L"42");
   EXPECT_EQ(TextOf(Item(IDC_CLICK_TIME)), L"1");
   EXPECT_EQ(TextOf(Item(IDC_TIME_UNIT)), L"ms");
   EXPECT_EQ(TextOf(Item(IDC_INTERVAL)), L"1000") << "an empty interval opens as 1000";
   EXPECT_EQ(TextOf(Item(IDC_MOUSE)), L"Right Button");
   EXPECT_EQ(TextOf(Item(IDC_ACTION)), L"Button Up");
-  EXPECT_FALSE(Checked(Item(IDC_CLICK_MOUSE_POS)));
-  EXPECT_TRUE(Checked(Item(IDC_CLICK_FIXED_POINT)));
+  EXPECT_FALSE(IsChecked(IDC_CLICK_MOUSE_POS));
+  EXPECT_TRUE(IsChecked(IDC_CLICK_FIXED_POINT));
   EXPECT_EQ(TextOf(Item(IDC_FIXED_X)), L"900");
   EXPECT_EQ(TextOf(Item(IDC_FIXED_Y)), L"700");
-  EXPECT_FALSE(Checked(Item(IDC_MOVE_MOUSE)));
+  EXPECT_FALSE(IsChecked(IDC_MOVE_MOUSE));
   // The enabling rules follow what was loaded.
   EXPECT_FALSE(::IsWindowEnabled(Item(IDC_CLICK_COUNT)));
   EXPECT_TRUE(::IsWindowEnabled(Item(IDC_CLICK_TIME)));
@@ -91,9 +85,9 @@ TEST_F(Settings, ABrokenFileOpensTheWindowWithWhatItCanUse) {
   EXPECT_EQ(TextOf(Item(IDC_INTERVAL)), L"abc") << "text goes into a field as it stands";
   EXPECT_EQ(TextOf(Item(IDC_CLICK_COUNT)), L"100");
   EXPECT_EQ(TextOf(Item(IDC_CLICK_TIME)), L"");
-  EXPECT_TRUE(Checked(Item(IDC_CLICK_MOUSE_POS)));
+  EXPECT_TRUE(IsChecked(IDC_CLICK_MOUSE_POS));
   EXPECT_EQ(TextOf(Item(IDC_FIXED_X)), std::wstring(259, L'9'));
-  EXPECT_TRUE(Checked(Item(IDC_RADIO_COUNT)));
+  EXPECT_TRUE(IsChecked(IDC_RADIO_COUNT));
 }
 
 TEST_F(Settings, ASaveThatCannotBeWrittenDoesNotStopTheRun) {
@@ -102,9 +96,9 @@ TEST_F(Settings, ASaveThatCannotBeWrittenDoesNotStopTheRun) {
   ASSERT_TRUE(::CreateDirectoryW(path.c_str(), nullptr));
   ASSERT_NE(OpenMainWindow(), nullptr);
   ASSERT_TRUE(MovePointerTo(kParkedPointer));
-  SetText(Item(IDC_CLICK_COUNT), L"2");
-  SetText(Item(IDC_INTERVAL), L"1");
-  Send(Item(IDC_ACTION), CB_SETCURSEL, 3);  // a lone release: nothing on the desktop reacts to it
+  SetField(IDC_CLICK_COUNT, L"2");
+  SetField(IDC_INTERVAL, L"1");
+  Select(IDC_ACTION, 3);  // a lone release: nothing on the desktop reacts to it
 
   const bool started = PressStart();
   const bool ended = WaitForRunEnd();
