@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "engine/screen_geometry.h"
-#include "ui/dialog_controls.h"
+#include "engine/dialog_controls.h"
 
 class ClickRunHost : public DialogControls {
  public:

@@ -1,5 +1,5 @@
 // The main dialog's settings: read once when the window opens, written when a click run starts.
-#include "app/app_folders.h"
+#include "common/program_paths.h"
 #include "ui/profile_settings_store.h"
 #include "ui/quillotap_dlg.h"
 

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string>
 
-#include "ui/dialog_controls.h"
+#include "engine/dialog_controls.h"
 
 // The key-value store of the file's one section.
 class SettingsStore {
