@@ -7,6 +7,10 @@
 // Reflected messages: a parent offers a child's notification to the child as WM_REFLECT_BASE + message.
 #define WM_REFLECT_BASE 0xBC00
 
+// The signed client coordinates of a mouse message.
+#define AFX_POINT_OF(lParam) \
+  POINT { static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)) }
+
 #define DECLARE_MESSAGE_MAP() \
  protected:                   \
   BOOL OnMessageMap(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
@@ -80,6 +84,77 @@
     this->OnHotKey(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam)); \
     result = 0;                                                                \
     return TRUE;                                                               \
+  }
+
+// LRESULT memberFxn(WPARAM wParam, LPARAM lParam), for a message of the program's own
+#define ON_MESSAGE(msg, memberFxn)                                         \
+  if (message == (msg)) {                                                  \
+    AFX_MAP_CALL(LRESULT (ThisClass::*handler)(WPARAM, LPARAM), memberFxn, \
+                 result = (this->*handler)(wParam, lParam))                \
+    return TRUE;                                                           \
+  }
+
+// void OnPaint()
+#define ON_WM_PAINT()        \
+  if (message == WM_PAINT) { \
+    this->OnPaint();         \
+    result = 0;              \
+    return TRUE;             \
+  }
+
+// BOOL OnEraseBkgnd(CDC* pDC): non-zero when the background is erased
+#define ON_WM_ERASEBKGND()                                     \
+  if (message == WM_ERASEBKGND) {                              \
+    CDC dcArg(reinterpret_cast<HDC>(wParam));                  \
+    result = static_cast<LRESULT>(this->OnEraseBkgnd(&dcArg)); \
+    return TRUE;                                               \
+  }
+
+// HCURSOR OnQueryDragIcon()
+#define ON_WM_QUERYDRAGICON()                                    \
+  if (message == WM_QUERYDRAGICON) {                             \
+    result = reinterpret_cast<LRESULT>(this->OnQueryDragIcon()); \
+    return TRUE;                                                 \
+  }
+
+// void OnSysCommand(UINT nID, LPARAM lParam)
+#define ON_WM_SYSCOMMAND()                                 \
+  if (message == WM_SYSCOMMAND) {                          \
+    this->OnSysCommand(static_cast<UINT>(wParam), lParam); \
+    result = 0;                                            \
+    return TRUE;                                           \
+  }
+
+// BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
+#define ON_WM_SETCURSOR()                                                                                    \
+  if (message == WM_SETCURSOR) {                                                                             \
+    result =                                                                                                 \
+        this->OnSetCursor(CWnd::FromHandle(reinterpret_cast<HWND>(wParam)), LOWORD(lParam), HIWORD(lParam)); \
+    return TRUE;                                                                                             \
+  }
+
+// void OnMouseMove(UINT nFlags, POINT point), the point in client coordinates
+#define ON_WM_MOUSEMOVE()                                               \
+  if (message == WM_MOUSEMOVE) {                                        \
+    this->OnMouseMove(static_cast<UINT>(wParam), AFX_POINT_OF(lParam)); \
+    result = 0;                                                         \
+    return TRUE;                                                        \
+  }
+
+// void OnMouseHover(UINT nFlags, POINT point)
+#define ON_WM_MOUSEHOVER()                                               \
+  if (message == WM_MOUSEHOVER) {                                        \
+    this->OnMouseHover(static_cast<UINT>(wParam), AFX_POINT_OF(lParam)); \
+    result = 0;                                                          \
+    return TRUE;                                                         \
+  }
+
+// void OnMouseLeave()
+#define ON_WM_MOUSELEAVE()        \
+  if (message == WM_MOUSELEAVE) { \
+    this->OnMouseLeave();         \
+    result = 0;                   \
+    return TRUE;                  \
   }
 
 // void OnTimer(UINT_PTR nIDEvent)

@@ -83,6 +83,44 @@ HWND CWnd::UnsubclassWindow() {
   return hWnd;
 }
 
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle,
+                    const RECT& rect, CWnd* pParentWnd, UINT_PTR nID) {
+  CREATESTRUCTW cs = {};
+  cs.dwExStyle = dwExStyle;
+  cs.lpszClass = lpszClassName;
+  cs.lpszName = lpszWindowName;
+  cs.style = static_cast<LONG>(dwStyle);
+  cs.x = rect.left;
+  cs.y = rect.top;
+  cs.cx = rect.right - rect.left;
+  cs.cy = rect.bottom - rect.top;
+  cs.hwndParent = pParentWnd != nullptr ? pParentWnd->m_hWnd : nullptr;
+  cs.hMenu = reinterpret_cast<HMENU>(nID);
+  cs.hInstance = ::GetModuleHandleW(nullptr);
+  if (!PreCreateWindow(cs)) return FALSE;
+  HWND hWnd = ::CreateWindowExW(cs.dwExStyle, cs.lpszClass, cs.lpszName, static_cast<DWORD>(cs.style), cs.x,
+                                cs.y, cs.cx, cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
+  if (hWnd == nullptr) return FALSE;
+  if (!SubclassWindow(hWnd)) {
+    ::DestroyWindow(hWnd);
+    return FALSE;
+  }
+  return TRUE;
+}
+
+BOOL CWnd::PreCreateWindow(CREATESTRUCTW&) { return TRUE; }
+
+BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags) {
+  const DWORD style = GetStyle();
+  const DWORD newStyle = (style & ~dwRemove) | dwAdd;
+  if (style == newStyle) return FALSE;
+  ::SetWindowLongW(m_hWnd, GWL_STYLE, static_cast<LONG>(newStyle));
+  if (nFlags != 0)
+    ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
+                   SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
+  return TRUE;
+}
+
 BOOL CWnd::DestroyWindow() { return m_hWnd != nullptr && ::DestroyWindow(m_hWnd); }
 
 void CWnd::GetWindowText(CString& text) const {
@@ -160,10 +198,19 @@ HBRUSH CWnd::OnCtlColor(CDC*, CWnd* pWnd, UINT) {
 }
 
 void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT lpDrawItemStruct) {
-  if (lpDrawItemStruct->CtlType != ODT_MENU && ReflectLastMsg(lpDrawItemStruct->hwndItem, nullptr)) return;
+  if (lpDrawItemStruct->CtlType == ODT_MENU) {
+    if (CMenu* menu = CMenu::FromHandlePermanent(reinterpret_cast<HMENU>(lpDrawItemStruct->hwndItem))) {
+      menu->DrawItem(lpDrawItemStruct);
+      return;
+    }
+  } else if (ReflectLastMsg(lpDrawItemStruct->hwndItem, nullptr)) {
+    return;
+  }
   Default();
 }
 
+// WM_MEASUREITEM names no menu handle, so a menu item is left to the window's own handler, which
+// measures it from the item data.
 void CWnd::OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct) {
   if (lpMeasureItemStruct->CtlType != ODT_MENU && ReflectLastMsg(::GetDlgItem(m_hWnd, nIDCtl), nullptr))
     return;

@@ -7,6 +7,8 @@
 #include "mfc/afx_controls.h"
 #include "mfc/afx_dialog.h"
 #include "mfc/afx_gdi.h"
+#include "mfc/afx_imagelist.h"
+#include "mfc/afx_menu.h"
 #include "mfc/afx_string.h"
 #include "mfc/afx_sync.h"
 #include "mfc/afx_wnd.h"
