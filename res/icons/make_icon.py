@@ -1,5 +1,7 @@
 #!/usr/bin/env python3
-"""Draws the Quillotap program icon and writes it as a Windows .ico file.
+"""Draws the Quillotap program icon and the menu's Help icon, and writes them as Windows files.
+
+The program icon (quillotap.ico):
 
 The picture: a mouse-pointer arrow (dark outline, white fill) with three short
 orange "click" rays around its tip, on a transparent background.
@@ -17,9 +19,17 @@ edges fall on the pixel grid:
   down), and a ray pixel is one the ray covers for more than half.
 
 Entries are 32-bit BGRA DIBs with an AND mask, the form every Windows
-version reads. Plain Python 3, no third-party modules.
+version reads.
 
-Usage: make_icon.py [-o OUT.ico]   (default: quillotap.ico beside this file)
+The Help icon (menu_icons.bmp): a white question mark in a blue circle,
+20 x 20 pixels at 24 bits. The menu adds it to its image list without a
+mask, so it is drawn opaque: its edges are blended into the menu's icon
+column colour instead of into transparency.
+
+Plain Python 3, no third-party modules.
+
+Usage: make_icon.py [-o OUT.ico] [--menu-bitmap OUT.bmp]
+       (defaults: quillotap.ico and menu_icons.bmp beside this file)
 """
 
 import argparse
@@ -234,12 +244,73 @@ def write_ico(path, images):
         f.write(out)
 
 
+HELP_SIZE = 20
+HELP_CIRCLE = (0x31, 0x6A, 0xC5)
+HELP_MARK = (0xFF, 0xFF, 0xFF)
+ICON_COLUMN = (0xEC, 0xE9, 0xD8)  # the menu's icon column, behind the picture
+
+
+def help_mark_at(x, y):
+    """True where the question mark's strokes cover the point (x, y)."""
+    cx, cy, r, w = 10.0, 7.6, 3.1, 2.3
+    d = math.hypot(x - cx, y - cy)
+    angle = math.degrees(math.atan2(y - cy, x - cx))  # y down: -90 is straight up
+    # The hook runs from the left over the top and round to the bottom, where the stem goes on.
+    on_hook = abs(d - r) <= w / 2 and not (90 < angle <= 180 or angle < -160)
+    stem_top = (cx + r * math.cos(math.radians(90)), cy + r * math.sin(math.radians(90)))
+    on_stem = seg_dist(x, y, stem_top, (cx, 12.2)) <= w / 2 and y >= cy
+    on_dot = math.hypot(x - cx, y - 15.3) <= 1.35
+    return on_hook or on_stem or on_dot
+
+
+def render_help_icon():
+    """Rows of (r, g, b), top row first."""
+    rows = []
+    for py in range(HELP_SIZE):
+        row = []
+        for px in range(HELP_SIZE):
+            sums = [0.0, 0.0, 0.0]
+            for j in range(SS):
+                y = py + (j + 0.5) / SS
+                for i in range(SS):
+                    x = px + (i + 0.5) / SS
+                    if help_mark_at(x, y):
+                        c = HELP_MARK
+                    elif math.hypot(x - 10, y - 10) <= 9.3:
+                        c = HELP_CIRCLE
+                    else:
+                        c = ICON_COLUMN
+                    for k in range(3):
+                        sums[k] += c[k]
+            row.append(tuple(round(v / (SS * SS)) for v in sums))
+        rows.append(row)
+    return rows
+
+
+def write_bmp(path, rows):
+    """A 24-bit bottom-up Windows bitmap file."""
+    height, width = len(rows), len(rows[0])
+    stride = (width * 3 + 3) // 4 * 4
+    pixels = bytearray()
+    for row in reversed(rows):
+        line = bytearray()
+        for r, g, b in row:
+            line += bytes((b, g, r))
+        pixels += line + bytes(stride - len(line))
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
+    header = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(pixels), 0, 0, 14 + len(info))
+    with open(path, "wb") as f:
+        f.write(header + info + bytes(pixels))
+
+
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     ap.add_argument("-o", "--output", default=os.path.join(here, "quillotap.ico"))
+    ap.add_argument("--menu-bitmap", default=os.path.join(here, "menu_icons.bmp"))
     args = ap.parse_args()
     write_ico(args.output, [(n, render(n)) for n in sorted(LAYOUT)])
+    write_bmp(args.menu_bitmap, render_help_icon())
 
 
 if __name__ == "__main__":
