@@ -90,6 +90,11 @@ void SetProgramPath(const std::string& path) { g_programPath = WindowsPathFromUn
 
 const std::wstring& ProgramPath() { return g_programPath; }
 
+std::wstring ProgramDir() {
+  const size_t slash = g_programPath.find_last_of(L'\\');
+  return slash == std::wstring::npos ? std::wstring(L".") : g_programPath.substr(0, slash);
+}
+
 std::wstring SettingsFilePath() {
   wchar_t appData[MAX_PATH] = {};
   ::SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData);
@@ -413,6 +418,43 @@ bool WritePng(const ScreenImage& shot, const std::wstring& path) {
   return std::fclose(file) == 0 && written;
 }
 
+bool ReadPicture(const std::wstring& path, Picture* picture) {
+  FILE* file = _wfopen(path.c_str(), L"rb");
+  if (file == nullptr) return false;
+  png_image image = {};
+  image.version = PNG_IMAGE_VERSION;
+  bool read = png_image_begin_read_from_stdio(&image, file) != 0;
+  if (read) {
+    image.format = PNG_FORMAT_RGBA;
+    picture->width = static_cast<int>(image.width);
+    picture->height = static_cast<int>(image.height);
+    picture->rgba.resize(PNG_IMAGE_SIZE(image));
+    read = png_image_finish_read(&image, nullptr, picture->rgba.data(), 0, nullptr) != 0;
+  }
+  png_image_free(&image);
+  std::fclose(file);
+  return read;
+}
+
+// The system makes the client area MulDiv(186, baseX, 4) x MulDiv(284, baseY, 8), and a step of one
+// in a base unit moves those by 35 pixels or more, so the solution is unique.
+bool SolveBaseUnits(SIZE client, int* baseX, int* baseY) {
+  constexpr int kTemplateWidth = 186;  // dialog units
+  constexpr int kTemplateHeight = 284;
+  *baseX = *baseY = 0;
+  for (int unit = 1; unit <= 64; ++unit) {
+    if (::MulDiv(kTemplateWidth, unit, 4) == client.cx) *baseX = unit;
+    if (::MulDiv(kTemplateHeight, unit, 8) == client.cy) *baseY = unit;
+  }
+  return *baseX != 0 && *baseY != 0;
+}
+
+RECT DialogUnitsToClient(int x, int y, int cx, int cy, int baseX, int baseY) {
+  const int left = ::MulDiv(x, baseX, 4);
+  const int top = ::MulDiv(y, baseY, 8);
+  return {left, top, left + ::MulDiv(cx, baseX, 4), top + ::MulDiv(cy, baseY, 8)};
+}
+
 void QuillotapTest::SetUp() {
   ASSERT_FALSE(ProgramPath().empty()) << "pass the path of Quillotap.exe as the first argument";
   ASSERT_TRUE(TopLevelWindows(kMainWindowClass).empty()) << "a copy of the program is already open";
@@ -437,10 +479,10 @@ bool QuillotapTest::WaitForRunEnd(DWORD timeoutMs) {
   return WaitUntil([&] { return !IsRunning() && ::IsWindowEnabled(Item(IDC_START)); }, timeoutMs);
 }
 
-Process* QuillotapTest::Start() {
-  std::unique_ptr<Process> process = StartProgram();
+Process* QuillotapTest::Start(const std::wstring& exe) {
+  std::unique_ptr<Process> process = StartDetached(exe, L"");
   if (process == nullptr) {
-    ADD_FAILURE() << "CreateProcessW failed for " << testing::PrintToString(ProgramPath()) << ", error "
+    ADD_FAILURE() << "CreateProcessW failed for " << testing::PrintToString(exe) << ", error "
                   << ::GetLastError();
     return nullptr;
   }
@@ -448,8 +490,8 @@ Process* QuillotapTest::Start() {
   return m_started.back().get();
 }
 
-HWND QuillotapTest::OpenMainWindow() {
-  m_app = Start();
+HWND QuillotapTest::OpenMainWindow(const std::wstring& exe) {
+  m_app = Start(exe);
   if (m_app == nullptr) return nullptr;
   m_main = WaitForVisibleWindow(*m_app, kMainWindowClass);
   if (m_main == nullptr) {

@@ -27,6 +27,9 @@ void SetProgramPath(const std::string& path);
 const std::wstring& ProgramPath();
 std::wstring WindowsPathFromUnix(const std::string& path);
 
+// The folder the program runs from, which holds its Res folder.
+std::wstring ProgramDir();
+
 // The program's settings file in the prefix's roaming application data, as the program finds it.
 std::wstring SettingsFilePath();
 
@@ -134,9 +137,27 @@ struct ScreenImage {
   int height = 0;
   std::vector<unsigned char> rgb;  // top-down rows, 3 bytes a pixel
   size_t DistinctColours() const;
+  COLORREF At(int x, int y) const {
+    const size_t i = (static_cast<size_t>(y) * width + x) * 3;
+    return RGB(rgb[i], rgb[i + 1], rgb[i + 2]);
+  }
 };
 bool CaptureScreen(const RECT& screenRect, ScreenImage* shot);
 bool WritePng(const ScreenImage& shot, const std::wstring& path);
+
+// A PNG file as straight (not premultiplied) 8-bit RGBA, read with libpng's own simple reader.
+struct Picture {
+  int width = 0;
+  int height = 0;
+  std::vector<unsigned char> rgba;  // top-down rows, 4 bytes a pixel
+};
+bool ReadPicture(const std::wstring& path, Picture* picture);
+
+// The main dialog's base units, solved from its client size (MapDialogRect works only in the
+// program's own process); false when the size is no whole number of dialog units.
+bool SolveBaseUnits(SIZE client, int* baseX, int* baseY);
+// A rectangle of the main dialog's template, in its client pixels.
+RECT DialogUnitsToClient(int x, int y, int cx, int cy, int baseX, int baseY);
 
 // Each test starts its own copy and leaves nothing running behind it, whatever happened.
 class QuillotapTest : public ::testing::Test {
@@ -145,9 +166,9 @@ class QuillotapTest : public ::testing::Test {
   void TearDown() override;
 
   // Starts a copy and waits for its main window; fails the test (and returns null) otherwise.
-  HWND OpenMainWindow();
+  HWND OpenMainWindow(const std::wstring& exe = ProgramPath());
   // Starts a copy without waiting for anything.
-  Process* Start();
+  Process* Start(const std::wstring& exe = ProgramPath());
 
   // A control of the main window.
   HWND Item(int id) const { return ::GetDlgItem(m_main, id); }

@@ -66,9 +66,6 @@ const TemplateItem kTemplate[] = {
     {IDC_VIEW_POS, Kind::PushButton, L"", 136, 201, 20, 18},
 };
 
-constexpr int kTemplateWidth = 186;  // dialog units
-constexpr int kTemplateHeight = 284;
-
 const wchar_t* ClassOf(Kind kind) {
   switch (kind) {
     case Kind::Label:
@@ -100,18 +97,6 @@ bool StyleFits(Kind kind, LONG style) {
   }
 }
 
-// The dialog base units, which only the program's own process can ask for (MapDialogRect), solved
-// from the client size instead: the system makes it MulDiv(186, baseX, 4) x MulDiv(284, baseY, 8),
-// and a step of one in a base unit moves those by 35 pixels or more, so the solution is unique.
-bool SolveBaseUnits(SIZE client, int* baseX, int* baseY) {
-  *baseX = *baseY = 0;
-  for (int unit = 1; unit <= 64; ++unit) {
-    if (::MulDiv(kTemplateWidth, unit, 4) == client.cx) *baseX = unit;
-    if (::MulDiv(kTemplateHeight, unit, 8) == client.cy) *baseY = unit;
-  }
-  return *baseX != 0 && *baseY != 0;
-}
-
 TEST_F(Layout, EveryTemplateItemIsThereInOrderWithItsIdKindCaptionAndPlace) {
   ASSERT_NE(OpenMainWindow(), nullptr);
   RECT client = {};
@@ -120,6 +105,9 @@ TEST_F(Layout, EveryTemplateItemIsThereInOrderWithItsIdKindCaptionAndPlace) {
   int baseY = 0;
   ASSERT_TRUE(SolveBaseUnits({client.right, client.bottom}, &baseX, &baseY))
       << "client area " << client.right << " x " << client.bottom << " is no whole number of dialog units";
+
+  Picture picture;
+  const bool havePicture = ReadPicture(ProgramDir() + L"\\Res\\view_pos.png", &picture);
 
   const std::vector<HWND> children = ChildrenInOrder(m_main);
   ASSERT_EQ(children.size(), std::size(kTemplate));
@@ -135,15 +123,21 @@ TEST_F(Layout, EveryTemplateItemIsThereInOrderWithItsIdKindCaptionAndPlace) {
     EXPECT_TRUE(style & WS_VISIBLE);
     EXPECT_EQ(TextOf(child), expected.caption);
 
+    RECT want = DialogUnitsToClient(expected.x, expected.y, expected.cx, expected.cy, baseX, baseY);
+    // The picture button grows to its picture with a pixel to spare on every side.
+    if (expected.id == IDC_VIEW_POS && havePicture) {
+      want = {want.left - 1, want.top - 1, want.left - 1 + picture.width + 2,
+              want.top - 1 + picture.height + 2};
+    }
     RECT place = {};
     ::GetWindowRect(child, &place);
     ::MapWindowPoints(nullptr, m_main, reinterpret_cast<POINT*>(&place), 2);
-    EXPECT_EQ(place.left, ::MulDiv(expected.x, baseX, 4));
-    EXPECT_EQ(place.top, ::MulDiv(expected.y, baseY, 8));
-    EXPECT_EQ(place.right - place.left, ::MulDiv(expected.cx, baseX, 4));
+    EXPECT_EQ(place.left, want.left);
+    EXPECT_EQ(place.top, want.top);
+    EXPECT_EQ(place.right, want.right);
     // A drop-down list sizes its own closed height from its font.
     if (expected.kind != Kind::DropList) {
-      EXPECT_EQ(place.bottom - place.top, ::MulDiv(expected.cy, baseY, 8));
+      EXPECT_EQ(place.bottom, want.bottom);
     }
   }
 }
