@@ -68,17 +68,17 @@ void RunPasses(ClickRunHost& host, const RunParameters& p, int64_t endTime, cons
   uint32_t clicks = 0;
   for (;;) {
     if (host.StopRequested()) return;
-    const ScreenPoint target = fixed != nullptr ? fixed->point : host.CursorPos();
+    const ScreenPoint target = fixed != nullptr ? fixed->point : host.PointerPos();
     // Never click on our own window: such a pass neither counts nor checks the limits.
     if (Contains(host.OwnWindowRect(), target)) {
       WaitInterval(host, p.intervalMs);
       continue;
     }
     if (fixed != nullptr) {
-      const ScreenPoint kept = fixed->moveMouse ? ScreenPoint{} : host.CursorPos();
-      host.SetCursorPos(target);
+      const ScreenPoint kept = fixed->moveMouse ? ScreenPoint{} : host.PointerPos();
+      host.MovePointer(target);
       host.SendClick(p.button, p.action, target);
-      if (!fixed->moveMouse) host.SetCursorPos(kept);
+      if (!fixed->moveMouse) host.MovePointer(kept);
     } else {
       host.SendClick(p.button, p.action, target);
     }
@@ -124,7 +124,7 @@ void WaitInterval(ClickRunHost& host, uint32_t intervalMs) {
     // The dispatched messages took their share of the pause; sleep only what is left of it.
     const uint64_t elapsed = host.MonotonicMs() - start;
     if (elapsed < length)
-      host.Sleep(static_cast<uint32_t>(std::min<uint64_t>(kPauseStepMs, length - elapsed)));
+      host.SleepFor(static_cast<uint32_t>(std::min<uint64_t>(kPauseStepMs, length - elapsed)));
   }
 }
 

@@ -23,15 +23,15 @@ class ClickRunHost : public DialogControls {
   virtual ScreenRect OwnWindowRect() = 0;
 
   // Pointer and clicks.
-  virtual ScreenPoint CursorPos() = 0;
-  virtual void SetCursorPos(const ScreenPoint& point) = 0;
+  virtual ScreenPoint PointerPos() = 0;
+  virtual void MovePointer(const ScreenPoint& point) = 0;
   virtual void SendClick(int32_t button, int32_t action, const ScreenPoint& point) = 0;
 
   // Clocks and waiting: calendar seconds as _time64 gives them, a monotonic clock in ms, a sleep of
   // the thread, and dispatching every pending message of the thread.
   virtual int64_t SecondsNow() = 0;
   virtual uint64_t MonotonicMs() = 0;
-  virtual void Sleep(uint32_t ms) = 0;
+  virtual void SleepFor(uint32_t ms) = 0;
   virtual void PumpMessages() = 0;
 
  protected:
@@ -54,7 +54,7 @@ int64_t ClickRunEndTime(int64_t startSeconds, int32_t duration, uint32_t unitFac
 uint64_t PauseLengthMs(uint32_t intervalMs);
 
 // Waits out one pause in steps of at most 50 ms, dispatching the thread's messages before each step and
-// returning at once when a stop is asked for. The pause is measured on the monotonic clock, so a Sleep
+// returning at once when a stop is asked for. The pause is measured on the monotonic clock, so a sleep
 // that overshoots does not stretch it.
 void WaitInterval(ClickRunHost& host, uint32_t intervalMs);
 

@@ -85,11 +85,11 @@ class CQuillotapDlg : public CDialog, private ClickRunHost {
   void MinimizeWithoutActivating() override;
   void BringToFront() override;
   ScreenRect OwnWindowRect() override;
-  ScreenPoint CursorPos() override;
-  void SetCursorPos(const ScreenPoint& point) override;
+  ScreenPoint PointerPos() override;
+  void MovePointer(const ScreenPoint& point) override;
   void SendClick(int32_t button, int32_t action, const ScreenPoint& point) override;
   int64_t SecondsNow() override;
   uint64_t MonotonicMs() override;
-  void Sleep(uint32_t ms) override;
+  void SleepFor(uint32_t ms) override;
   void PumpMessages() override;
 };

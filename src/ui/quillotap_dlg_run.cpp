@@ -50,13 +50,13 @@ ScreenRect CQuillotapDlg::OwnWindowRect() {
   return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
-ScreenPoint CQuillotapDlg::CursorPos() {
+ScreenPoint CQuillotapDlg::PointerPos() {
   POINT point = {0, 0};
   ::GetCursorPos(&point);
   return {point.x, point.y};
 }
 
-void CQuillotapDlg::SetCursorPos(const ScreenPoint& point) { ::SetCursorPos(point.x, point.y); }
+void CQuillotapDlg::MovePointer(const ScreenPoint& point) { ::SetCursorPos(point.x, point.y); }
 
 void CQuillotapDlg::SendClick(int32_t button, int32_t action, const ScreenPoint& point) {
   const POINT at = {point.x, point.y};
@@ -76,6 +76,6 @@ uint64_t CQuillotapDlg::MonotonicMs() {
   return static_cast<uint64_t>(now.QuadPart / frequency * 1000 + now.QuadPart % frequency * 1000 / frequency);
 }
 
-void CQuillotapDlg::Sleep(uint32_t ms) { ::Sleep(ms); }
+void CQuillotapDlg::SleepFor(uint32_t ms) { ::Sleep(ms); }
 
 void CQuillotapDlg::PumpMessages() { DispatchPendingMessages(); }

@@ -321,13 +321,13 @@ TEST(ClickRun, AtThePointerLeavesTheFixedFieldsAlone) {
 
   EXPECT_EQ(host.controls[IDC_FIXED_X].text, L"");
   EXPECT_EQ(host.controls[IDC_FIXED_Y].text, L"0");
-  EXPECT_EQ(host.CountInLog(PointEntry("SetCursorPos", {1000, 500})), 0);
+  EXPECT_EQ(host.CountInLog(PointEntry("MovePointer", {1000, 500})), 0);
 }
 
 std::vector<std::string> PointerCalls(const FakeClickHost& host) {
   std::vector<std::string> calls;
   for (const std::string& entry : host.log) {
-    if (entry.rfind("SetCursorPos", 0) == 0 || entry.rfind("SendClick", 0) == 0) calls.push_back(entry);
+    if (entry.rfind("MovePointer", 0) == 0 || entry.rfind("SendClick", 0) == 0) calls.push_back(entry);
   }
   return calls;
 }
@@ -341,9 +341,9 @@ TEST(ClickRun, FixedPointPutsThePointerBackAfterEachClick) {
 
   StartClickRun(host);
 
-  EXPECT_EQ(PointerCalls(host), (std::vector<std::string>{"SetCursorPos(1000,500)", "SendClick(1000,500)",
-                                                          "SetCursorPos(800,600)", "SetCursorPos(1000,500)",
-                                                          "SendClick(1000,500)", "SetCursorPos(810,620)"}));
+  EXPECT_EQ(PointerCalls(host), (std::vector<std::string>{"MovePointer(1000,500)", "SendClick(1000,500)",
+                                                          "MovePointer(800,600)", "MovePointer(1000,500)",
+                                                          "SendClick(1000,500)", "MovePointer(810,620)"}));
   EXPECT_EQ(host.Pointer(), (ScreenPoint{810, 620}));
 }
 
@@ -355,8 +355,8 @@ TEST(ClickRun, FixedPointWithMovePointerLeavesItThere) {
 
   StartClickRun(host);
 
-  EXPECT_EQ(PointerCalls(host), (std::vector<std::string>{"SetCursorPos(1000,500)", "SendClick(1000,500)",
-                                                          "SetCursorPos(1000,500)", "SendClick(1000,500)"}));
+  EXPECT_EQ(PointerCalls(host), (std::vector<std::string>{"MovePointer(1000,500)", "SendClick(1000,500)",
+                                                          "MovePointer(1000,500)", "SendClick(1000,500)"}));
   EXPECT_EQ(host.Pointer(), (ScreenPoint{1000, 500}));
 }
 
@@ -392,7 +392,7 @@ TEST_P(OwnWindowTest, NeverClicksOnTheProgramsOwnWindow) {
   } else {
     // Only the stop ends such a run: forty steps of 50 ms, the last one after the stop was asked for.
     EXPECT_TRUE(host.clicks.empty());
-    EXPECT_EQ(host.CountInLog(PointEntry("SetCursorPos", c.target)), 0);
+    EXPECT_EQ(host.CountInLog(PointEntry("MovePointer", c.target)), 0);
     EXPECT_EQ(host.endRunAtMs, 2000u);
   }
   EXPECT_FALSE(host.running);
@@ -548,7 +548,7 @@ TEST(ClickRun, ByDurationAtFixedPointGivesBackTheSameControls) {
   StartClickRun(host);
 
   EXPECT_EQ(host.log,
-            ExpectedLog(false, {"SetCursorPos(1000,500)", "SendClick(1000,500)", "SetCursorPos(800,600)"}));
+            ExpectedLog(false, {"MovePointer(1000,500)", "SendClick(1000,500)", "MovePointer(800,600)"}));
   // The count field comes back enabled although "Click for" stays selected.
   EXPECT_TRUE(host.controls[IDC_CLICK_COUNT].enabled);
 }
@@ -574,7 +574,7 @@ TEST(ClickRun, ControlsChangedDuringARunDoNotAffectIt) {
 struct PauseCase {
   const char* name;
   uint32_t interval;
-  uint32_t overshootMs;  // of every Sleep
+  uint32_t overshootMs;  // of every SleepFor
   uint64_t pumpMs;       // what dispatching the messages takes each time
   uint64_t lastsMs;
   int pumps;
@@ -610,7 +610,7 @@ INSTANTIATE_TEST_SUITE_P(
                     PauseCase{"Fifty", 50, 0, 0, 50, 1, {50}},
                     PauseCase{"FiftyOne", 51, 0, 0, 100, 2, {50, 50}},
                     PauseCase{"Second", 1000, 0, 0, 1000, 20, Steps(20, 50)},
-                    // Sleep(50) taking 62 ms: the last step is shortened so the pause keeps its length.
+                    // SleepFor(50) taking 62 ms: the last step is shortened so the pause keeps its length.
                     PauseCase{"SecondWithLongSleeps", 1000, 12, 0, 1012, 17, Join(Steps(16, 50), {8})},
                     PauseCase{"StepWithLongSleep", 1, 12, 0, 62, 1, {50}},
                     // The time the dispatched messages take counts as part of the pause.

@@ -54,8 +54,8 @@ void FakeClickHost::SaveSettings() {
   controlsWhenSaved = controls;
 }
 
-void FakeClickHost::SetCursorPos(const ScreenPoint& point) {
-  log.push_back(PointEntry("SetCursorPos", point));
+void FakeClickHost::MovePointer(const ScreenPoint& point) {
+  log.push_back(PointEntry("MovePointer", point));
   MovePointerAt(ElapsedMs(), point);
 }
 
@@ -73,7 +73,7 @@ int64_t FakeClickHost::SecondsNow() {
   return kEpochSecond + static_cast<int64_t>((ElapsedMs() + phaseMs_) / 1000);
 }
 
-void FakeClickHost::Sleep(uint32_t ms) {
+void FakeClickHost::SleepFor(uint32_t ms) {
   sleeps.push_back(ms);
   Advance(uint64_t{ms} + sleepOvershootMs);
 }

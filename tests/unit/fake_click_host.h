@@ -1,6 +1,6 @@
 #pragma once
 // A stand-in for the main dialog and the world around it: the controls as a table, a virtual clock that
-// only Sleep, clicks and the tests move, a scripted pointer, and a log of what the run asked for.
+// only SleepFor, clicks and the tests move, a scripted pointer, and a log of what the run asked for.
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -37,9 +37,9 @@ class FakeClickHost final : public ClickRunHost {
 
   std::map<int, FakeControl> controls;
   std::map<int, FakeControl> controlsWhenSaved;  // the table as SaveSettings found it
-  std::vector<std::string> log;                  // Enable, SaveSettings, SetCursorPos, SendClick, ...
+  std::vector<std::string> log;                  // Enable, SaveSettings, MovePointer, SendClick, ...
   std::vector<RecordedClick> clicks;
-  std::vector<uint32_t> sleeps;  // what each Sleep asked for
+  std::vector<uint32_t> sleeps;  // what each SleepFor asked for
   int pumps = 0;
   int secondsReads = 0;
   uint64_t endRunAtMs = 0;
@@ -47,7 +47,7 @@ class FakeClickHost final : public ClickRunHost {
   bool running = false;
   bool stopRequest = false;
   ScreenRect ownWindow{100, 100, 500, 400};
-  uint32_t sleepOvershootMs = 0;  // every Sleep takes this much longer than asked
+  uint32_t sleepOvershootMs = 0;  // every SleepFor takes this much longer than asked
   std::function<void()> onPump;   // runs inside each PumpMessages, as a dispatched message would
 
   uint64_t ElapsedMs() const { return nowMs_ - kBootMs; }
@@ -79,13 +79,13 @@ class FakeClickHost final : public ClickRunHost {
   void BringToFront() override { log.push_back("BringToFront"); }
   ScreenRect OwnWindowRect() override { return ownWindow; }
 
-  ScreenPoint CursorPos() override { return Pointer(); }
-  void SetCursorPos(const ScreenPoint& point) override;
+  ScreenPoint PointerPos() override { return Pointer(); }
+  void MovePointer(const ScreenPoint& point) override;
   void SendClick(int32_t button, int32_t action, const ScreenPoint& point) override;
 
   int64_t SecondsNow() override;
   uint64_t MonotonicMs() override { return nowMs_; }
-  void Sleep(uint32_t ms) override;
+  void SleepFor(uint32_t ms) override;
   void PumpMessages() override;
 
  private:
