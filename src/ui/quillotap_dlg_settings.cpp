@@ -5,10 +5,10 @@
 
 void CQuillotapDlg::LoadSettings() {
   ProfileSettingsStore store(g_strConfigFile);
-  ::LoadSettings(store, *this);
+  SettingsToControls(store, *this);
 }
 
 void CQuillotapDlg::SaveSettings() {
   ProfileSettingsStore store(g_strConfigFile);
-  ::SaveSettings(*this, store);
+  ControlsToSettings(*this, store);
 }

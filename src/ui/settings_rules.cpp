@@ -34,7 +34,7 @@ std::wstring CheckValue(DialogControls& controls, int id) { return controls.IsCh
 
 }  // namespace
 
-void LoadSettings(SettingsStore& store, DialogControls& controls) {
+void SettingsToControls(SettingsStore& store, DialogControls& controls) {
   // The window opens with nothing checked: these two only ever check a button.
   if (ReadValue(store, L"NoActivate", L"0") == L"1") controls.SetCheck(IDC_NO_ACTIVATE, true);
   controls.SetCheck(
@@ -61,7 +61,7 @@ void LoadSettings(SettingsStore& store, DialogControls& controls) {
   controls.SetCheck(IDC_MOVE_MOUSE, ReadValue(store, L"FixedMoveMouse", L"1") == L"1");
 }
 
-void SaveSettings(DialogControls& controls, SettingsStore& store) {
+void ControlsToSettings(DialogControls& controls, SettingsStore& store) {
   store.Write(L"NoActivate", CheckValue(controls, IDC_NO_ACTIVATE));
   store.Write(L"ClickCountType", controls.IsChecked(IDC_RADIO_COUNT) ? L"FixedCount" : L"ForTime");
   // An empty count or duration is never written: the file gets what a new window would show.

@@ -23,7 +23,7 @@ constexpr wchar_t kSettingsSection[] = L"Option";
 constexpr std::size_t kSettingsValueMaxLength = 259;
 
 // Fills the controls from the store; needs the three lists filled and nothing checked yet.
-void LoadSettings(SettingsStore& store, DialogControls& controls);
+void SettingsToControls(SettingsStore& store, DialogControls& controls);
 
 // Writes the twelve keys from the controls, in the order in which a new file lists them.
-void SaveSettings(DialogControls& controls, SettingsStore& store);
+void ControlsToSettings(DialogControls& controls, SettingsStore& store);

@@ -123,7 +123,7 @@ TEST_P(LoadKeyTest, AppliesTheValueToItsControl) {
   store.values[c.key] = c.value;
   FakeClickHost controls;
 
-  LoadSettings(store, controls);
+  SettingsToControls(store, controls);
 
   DialogState expected = kFreshWindow;
   if (c.change != nullptr) c.change(expected);
@@ -189,16 +189,16 @@ INSTANTIATE_TEST_SUITE_P(
         LoadCase{"MoveMouseOne", L"FixedMoveMouse", L"1", nullptr}),
     [](const testing::TestParamInfo<LoadCase>& info) { return std::string(info.param.name); });
 
-TEST(LoadSettings, MissingFileGivesTheFreshWindow) {
+TEST(SettingsToControls, MissingFileGivesTheFreshWindow) {
   MapStore store;
   FakeClickHost controls;
 
-  LoadSettings(store, controls);
+  SettingsToControls(store, controls);
 
   EXPECT_EQ(Snapshot(controls), kFreshWindow);
 }
 
-TEST(LoadSettings, EveryKeyEmpty) {
+TEST(SettingsToControls, EveryKeyEmpty) {
   MapStore store;
   for (const wchar_t* key :
        {L"NoActivate", L"ClickCountType", L"ClickCount", L"ForTime", L"ForTimeType", L"Interval", L"Mouse",
@@ -207,7 +207,7 @@ TEST(LoadSettings, EveryKeyEmpty) {
   }
   FakeClickHost controls;
 
-  LoadSettings(store, controls);
+  SettingsToControls(store, controls);
 
   DialogState expected = kFreshWindow;
   expected.count = L"";
@@ -216,7 +216,7 @@ TEST(LoadSettings, EveryKeyEmpty) {
   EXPECT_EQ(Snapshot(controls), expected);
 }
 
-TEST(LoadSettings, LongValuesArriveCutTo259Characters) {
+TEST(SettingsToControls, LongValuesArriveCutTo259Characters) {
   MapStore store;
   store.values[L"FixedX"] = std::wstring(10000, L'7');
   store.values[L"FixedY"] = std::wstring(259, L'8');
@@ -225,7 +225,7 @@ TEST(LoadSettings, LongValuesArriveCutTo259Characters) {
   store.values[L"NoActivate"] = L"1" + std::wstring(300, L' ');
   FakeClickHost controls;
 
-  LoadSettings(store, controls);
+  SettingsToControls(store, controls);
 
   EXPECT_EQ(controls.Text(IDC_FIXED_X), std::wstring(259, L'7'));
   EXPECT_EQ(controls.Text(IDC_FIXED_Y), std::wstring(259, L'8'));
@@ -252,7 +252,7 @@ TEST_P(SaveTest, WritesTheTwelveKeysInOrder) {
   Apply(GetParam().state, controls);
   MapStore store;
 
-  SaveSettings(controls, store);
+  ControlsToSettings(controls, store);
 
   EXPECT_EQ(store.writes, GetParam().writes);
 }
@@ -336,10 +336,10 @@ TEST_P(RoundTripTest, NextOpeningShowsTheSavedState) {
   FakeClickHost before;
   Apply(GetParam().saved, before);
   MapStore store;
-  SaveSettings(before, store);
+  ControlsToSettings(before, store);
 
   FakeClickHost after;
-  LoadSettings(store, after);
+  SettingsToControls(store, after);
 
   EXPECT_EQ(Snapshot(after), GetParam().loaded);
 }

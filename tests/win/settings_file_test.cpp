@@ -62,7 +62,7 @@ class SettingsFile : public testing::Test {
   ControlTable Loaded() {
     ControlTable controls;
     ProfileSettingsStore store(m_path.c_str());
-    LoadSettings(store, controls);
+    SettingsToControls(store, controls);
     return controls;
   }
 
@@ -94,7 +94,7 @@ TEST_F(SettingsFile, ANewFileHoldsTheSectionAndTwelveKeysInOrderAndReadsBack) {
                      {IDC_FIXED_Y, L"-12"}};
   controls.m_selection = {{IDC_MOUSE, 2}, {IDC_ACTION, 1}, {IDC_TIME_UNIT, 1}};
   ProfileSettingsStore store(m_path.c_str());
-  SaveSettings(controls, store);
+  ControlsToSettings(controls, store);
 
   const std::vector<std::string> expected = {"[Option]",        "NoActivate=1", "ClickCountType=ForTime",
                                              "ClickCount=25",   "ForTime=1",    "ForTimeType=1",
@@ -124,9 +124,9 @@ TEST_F(SettingsFile, ASecondSaveReplacesTheValuesInPlace) {
   ControlTable controls;
   controls.m_text[IDC_INTERVAL] = L"10";
   ProfileSettingsStore store(m_path.c_str());
-  SaveSettings(controls, store);
+  ControlsToSettings(controls, store);
   controls.m_text[IDC_INTERVAL] = L"20";
-  SaveSettings(controls, store);
+  ControlsToSettings(controls, store);
   const std::vector<std::string> lines = Lines(ReadBytes());
   ASSERT_EQ(lines.size(), 13u);
   EXPECT_EQ(lines[6], "Interval=20");
@@ -193,10 +193,10 @@ TEST_F(SettingsFile, AFolderThatCannotBeWrittenLosesTheSaveQuietly) {
   ControlTable controls;
   controls.m_text[IDC_INTERVAL] = L"5";
   ProfileSettingsStore store(nowhere.c_str());
-  SaveSettings(controls, store);
+  ControlsToSettings(controls, store);
   EXPECT_EQ(::GetFileAttributesW(nowhere.c_str()), INVALID_FILE_ATTRIBUTES);
   ControlTable loaded;
-  LoadSettings(store, loaded);
+  SettingsToControls(store, loaded);
   ExpectDefaults(loaded);
 }
 
