@@ -33,7 +33,7 @@ struct FixedPoint {
 
 // A field's number, replaced (and the replacement written back) when it is below 1.
 int32_t PositiveFieldInt(DialogControls& controls, int id, int32_t replacement) {
-  const int32_t value = IntFromText(controls.Text(id), -1);
+  const int32_t value = GetWindowInt(controls, id, -1);
   if (value >= 1) return value;
   controls.SetText(id, DecimalText(replacement));
   return replacement;
@@ -47,9 +47,9 @@ RunParameters ReadRunParameters(DialogControls& controls) {
   p.action = controls.CurSel(IDC_ACTION);
   p.durationMode = !controls.IsChecked(IDC_RADIO_COUNT);
   if (!p.durationMode) {
-    p.countLimit = static_cast<uint32_t>(IntFromText(controls.Text(IDC_CLICK_COUNT), -1));
+    p.countLimit = static_cast<uint32_t>(GetWindowInt(controls, IDC_CLICK_COUNT, -1));
   } else {
-    p.duration = IntFromText(controls.Text(IDC_CLICK_TIME), 1);
+    p.duration = GetWindowInt(controls, IDC_CLICK_TIME, 1);
     p.unitFactorMs = UnitFactorMs(controls.CurSel(IDC_TIME_UNIT));
   }
   return p;

@@ -1,7 +1,10 @@
 #pragma once
 // The main dialog's controls, reached by id. The deciding code reads and sets them through this;
 // the dialog answers with its real controls and the tests with a table.
+#include <cstdint>
 #include <string>
+
+#include "engine/decimal_text.h"
 
 class DialogControls {
  public:
@@ -19,3 +22,9 @@ class DialogControls {
  protected:
   ~DialogControls() = default;
 };
+
+// A field's whole text as a number, by the one rule of IntFromText: fallback when it is empty or starts
+// with no number.
+inline int32_t GetWindowInt(DialogControls& controls, int id, int32_t fallback) {
+  return IntFromText(controls.Text(id), fallback);
+}
