@@ -7,13 +7,13 @@
 
 namespace {
 
-// Controls that must not change while a run goes on, in the order in which they are disabled and given
-// back. The last four are given back by UpdateClickPointControls, which knows the click-point mode.
-constexpr int kLockedDuringRun[] = {
-    IDC_NO_ACTIVATE, IDC_RADIO_COUNT, IDC_RADIO_TIME,      IDC_CLICK_COUNT,       IDC_INTERVAL,
-    IDC_MOUSE,       IDC_ACTION,      IDC_CLICK_MOUSE_POS, IDC_CLICK_FIXED_POINT, IDC_CAPTURE,
-    IDC_FIXED_X,     IDC_FIXED_Y,     IDC_MOVE_MOUSE};
-constexpr int kGivenBackDirectly = 9;
+// Controls that must not change while a run goes on, disabled in this order, the first list and then
+// the second. The run gives back the first list itself; the second it leaves to UpdateClickPointControls,
+// which knows whether the click-point mode wants them.
+constexpr int kGivenBackByTheRun[] = {IDC_NO_ACTIVATE, IDC_RADIO_COUNT,     IDC_RADIO_TIME,
+                                      IDC_CLICK_COUNT, IDC_INTERVAL,        IDC_MOUSE,
+                                      IDC_ACTION,      IDC_CLICK_MOUSE_POS, IDC_CLICK_FIXED_POINT};
+constexpr int kGivenBackByClickPointMode[] = {IDC_CAPTURE, IDC_FIXED_X, IDC_FIXED_Y, IDC_MOVE_MOUSE};
 
 struct RunParameters {
   uint32_t intervalMs = 0;
@@ -134,7 +134,8 @@ void StartClickRun(ClickRunHost& host) {
 
   host.Enable(IDC_START, false);
   host.Enable(IDC_STOP, true);
-  for (int id : kLockedDuringRun) host.Enable(id, false);
+  for (int id : kGivenBackByTheRun) host.Enable(id, false);
+  for (int id : kGivenBackByClickPointMode) host.Enable(id, false);
 
   // Saved before the parameters are read, so the file gets the fields as the user left them.
   host.SaveSettings();
@@ -154,7 +155,7 @@ void StartClickRun(ClickRunHost& host) {
 
   host.Enable(IDC_START, true);
   host.Enable(IDC_STOP, false);
-  for (int i = 0; i < kGivenBackDirectly; ++i) host.Enable(kLockedDuringRun[i], true);
+  for (int id : kGivenBackByTheRun) host.Enable(id, true);
   host.UpdateClickPointControls();
 
   host.EndRun();
