@@ -101,7 +101,9 @@ void CQuillotapDlg::OnBnClickedClickPoint() { UpdateClickPointControls(); }
 
 void CQuillotapDlg::OnBnClickedCountType() { UpdateCountControls(); }
 
-void CQuillotapDlg::OnBnClickedNoActivate() {}  // read only when a click run ends
+// Nothing to do on a click: the click run reads the box once, when it starts. Checked, the window is
+// minimised then and not brought to the front when the run ends.
+void CQuillotapDlg::OnBnClickedNoActivate() {}
 
 void CQuillotapDlg::OnHotKey(UINT nHotKeyId, UINT, UINT) {
   if (nHotKeyId == kHotKeyStart) {
