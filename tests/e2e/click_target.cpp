@@ -12,12 +12,17 @@
 // waits for Quillotap's window and presses its Start Capture button (BM_CLICK), then writes
 //   # capture sent <ms since start> <on|off>
 // where on means that Quillotap's window holds the mouse capture afterwards, as it does while capturing.
+// The window marks where each message landed (click_marks.h), so that a screenshot shows the clicks.
 #include <windows.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <cwchar>
+#include <vector>
+
+#include "click_marks.h"
 
 namespace {
 
@@ -33,6 +38,18 @@ HANDLE g_log = INVALID_HANDLE_VALUE;
 LARGE_INTEGER g_start;
 LARGE_INTEGER g_frequency;
 
+// One mark a place and kind, in client coordinates, in order of first arrival. A run at one point adds
+// two marks however long it lasts; past the cap, new places are logged but not marked.
+struct Mark {
+  POINT at;
+  bool press;
+  bool operator==(const Mark& other) const {
+    return at.x == other.at.x && at.y == other.at.y && press == other.press;
+  }
+};
+constexpr size_t kMaxMarks = 1000;
+std::vector<Mark> g_marks;
+
 double MsSinceStart() {
   LARGE_INTEGER now;
   ::QueryPerformanceCounter(&now);
@@ -46,13 +63,53 @@ void WriteLine(const char* line) {
   ::WriteFile(g_log, line, static_cast<DWORD>(std::strlen(line)), &written, nullptr);
 }
 
+// Records the mark and leaves the drawing to WM_PAINT, which comes once the queue is empty.
+void AddMark(HWND wnd, POINT at, bool press) {
+  const Mark mark = {at, press};
+  if (g_marks.size() >= kMaxMarks || std::find(g_marks.begin(), g_marks.end(), mark) != g_marks.end()) return;
+  g_marks.push_back(mark);
+  const int reach = click_marks::kPressRingRadius + 1;
+  const RECT bounds = {at.x - reach, at.y - reach, at.x + reach + 1, at.y + reach + 1};
+  ::InvalidateRect(wnd, &bounds, FALSE);
+}
+
 void LogButton(HWND wnd, const char* button, const char* kind, LPARAM lParam) {
   const double ms = MsSinceStart();  // first, so that the time is the time of receipt
-  POINT at = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+  const POINT inClient = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+  POINT at = inClient;
   ::ClientToScreen(wnd, &at);
   char line[128];
   std::snprintf(line, sizeof line, "%s %s %ld %ld %.3f\n", button, kind, at.x, at.y, ms);
   WriteLine(line);
+  AddMark(wnd, inClient, std::strcmp(kind, "down") == 0);
+}
+
+void DrawMarks(HDC dc) {
+  HPEN ring = ::CreatePen(PS_SOLID, click_marks::kPressRingWidth, click_marks::kPressShade);
+  HPEN dotEdge = ::CreatePen(PS_SOLID, 1, click_marks::kReleaseShade);
+  HBRUSH dot = ::CreateSolidBrush(click_marks::kReleaseShade);
+  HGDIOBJ oldPen = ::SelectObject(dc, ring);
+  HGDIOBJ oldBrush = ::SelectObject(dc, ::GetStockObject(NULL_BRUSH));
+  // A wide pen is centred on the outline: bring the outline in so that the ring ends at its radius.
+  const int r = click_marks::kPressRingRadius - click_marks::kPressRingWidth / 2;
+  const int d = click_marks::kReleaseDotRadius;
+  for (const Mark& mark : g_marks) {
+    const POINT at = mark.at;
+    if (mark.press) {
+      ::SelectObject(dc, ring);
+      ::SelectObject(dc, ::GetStockObject(NULL_BRUSH));
+      ::Ellipse(dc, at.x - r, at.y - r, at.x + r + 1, at.y + r + 1);
+    } else {
+      ::SelectObject(dc, dotEdge);
+      ::SelectObject(dc, dot);
+      ::Ellipse(dc, at.x - d, at.y - d, at.x + d + 1, at.y + d + 1);
+    }
+  }
+  ::SelectObject(dc, oldBrush);
+  ::SelectObject(dc, oldPen);
+  ::DeleteObject(dot);
+  ::DeleteObject(dotEdge);
+  ::DeleteObject(ring);
 }
 
 void Paint(HWND wnd) {
@@ -79,6 +136,7 @@ void Paint(HWND wnd) {
   ::SetBkMode(dc, TRANSPARENT);
   ::SetTextColor(dc, RGB(0, 0, 0));
   ::DrawTextW(dc, L"click target", -1, &client, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  DrawMarks(dc);
   ::EndPaint(wnd, &paint);
 }
 

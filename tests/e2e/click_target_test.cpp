@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "click_log.h"
+#include "click_marks.h"
 #include "e2e_support.h"
 
 namespace e2e {
@@ -102,6 +103,61 @@ TEST(ClickTarget, IgnoresClicksOutsideItsRectangle) {
     EXPECT_EQ(click.at.x, inside.x) << testing::PrintToString(click);
     EXPECT_EQ(click.at.y, inside.y) << testing::PrintToString(click);
   }
+}
+
+// How many pixels of the shade lie within `reach` of a screen point, in a shot of kTargetRect.
+int PixelsOfShade(const ScreenImage& shot, POINT at, int reach, COLORREF shade) {
+  int count = 0;
+  for (int y = at.y - reach; y <= at.y + reach; ++y) {
+    for (int x = at.x - reach; x <= at.x + reach; ++x) {
+      const size_t i = (static_cast<size_t>(y - kTargetRect.top) * shot.width + (x - kTargetRect.left)) * 3;
+      if (shot.rgb[i] == GetRValue(shade) && shot.rgb[i + 1] == GetGValue(shade) &&
+          shot.rgb[i + 2] == GetBValue(shade))
+        ++count;
+    }
+  }
+  return count;
+}
+
+bool IsShade(const ScreenImage& shot, POINT at, COLORREF shade) {
+  return PixelsOfShade(shot, at, 0, shade) == 1;
+}
+
+// A press held while the pointer moves: a ring where it went down, a dot where it came up, and a whole
+// click both in one place. Nothing marks the rest of the window.
+TEST(ClickTarget, MarksWherePressesAndReleasesLanded) {
+  ClickTarget target(kTargetRect);
+  ASSERT_NE(target.Handle(), nullptr);
+  const POINT pressed = {650, 450}, released = {820, 470}, clicked = {720, 560}, untouched = {860, 560};
+  ASSERT_TRUE(MovePointerTo(pressed));
+  ::mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+  ASSERT_TRUE(MovePointerTo(released));
+  ::mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+  ASSERT_TRUE(MovePointerTo(clicked));
+  PressAndRelease(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+  ASSERT_TRUE(target.WaitForClicks(4)) << target.LogText();
+  ASSERT_TRUE(MovePointerTo({kTargetRect.left - 50, kTargetRect.top - 50}));  // off the shot
+
+  using namespace click_marks;
+  const int reach = kPressRingRadius;
+  ScreenImage shot;
+  // The marks are painted when the target's queue runs dry: wait for the last one.
+  EXPECT_TRUE(WaitUntil([&] {
+    return CaptureScreen(kTargetRect, &shot) && PixelsOfShade(shot, clicked, reach, kPressShade) > 0 &&
+           IsShade(shot, clicked, kReleaseShade);
+  }));
+  if (!ArtifactsDir().empty()) WritePng(shot, ArtifactsDir() + L"\\click_target_marks.png");
+  ASSERT_EQ(shot.width, kTargetRect.right - kTargetRect.left);
+
+  EXPECT_GT(PixelsOfShade(shot, pressed, reach, kPressShade), 0);
+  EXPECT_EQ(PixelsOfShade(shot, pressed, reach, kReleaseShade), 0);
+  EXPECT_FALSE(IsShade(shot, pressed, kPressShade)) << "a press is a ring, open in the middle";
+
+  EXPECT_TRUE(IsShade(shot, released, kReleaseShade));
+  EXPECT_EQ(PixelsOfShade(shot, released, reach, kPressShade), 0);
+
+  EXPECT_EQ(PixelsOfShade(shot, untouched, reach, kPressShade), 0);
+  EXPECT_EQ(PixelsOfShade(shot, untouched, reach, kReleaseShade), 0);
 }
 
 // Stands in for Quillotap's main window: its class, and Ctrl+F1 registered the way the program does.
