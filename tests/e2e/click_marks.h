@@ -7,8 +7,8 @@ namespace click_marks {
 
 constexpr COLORREF kPressShade = RGB(20, 30, 110);
 constexpr COLORREF kReleaseShade = RGB(150, 200, 255);
-constexpr int kPressRingRadius = 7;  // the ring's outer edge, from the click's pixel
+constexpr int kPressRingRadius = 9;  // the ring's outer edge, from the click's pixel
 constexpr int kPressRingWidth = 2;
-constexpr int kReleaseDotRadius = 3;
+constexpr int kReleaseDotRadius = 4;
 
 }  // namespace click_marks

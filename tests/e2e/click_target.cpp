@@ -135,7 +135,10 @@ void Paint(HWND wnd) {
   ::DeleteObject(pen);
   ::SetBkMode(dc, TRANSPARENT);
   ::SetTextColor(dc, RGB(0, 0, 0));
-  ::DrawTextW(dc, L"click target", -1, &client, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  // Along the top edge, where it hides no mark of a click aimed at the middle.
+  RECT label = client;
+  label.top += 4;
+  ::DrawTextW(dc, L"click target", -1, &label, DT_CENTER | DT_TOP | DT_SINGLELINE);
   DrawMarks(dc);
   ::EndPaint(wnd, &paint);
 }
