@@ -4,6 +4,8 @@
 #include "ui/hotkeys.h"
 
 BEGIN_MESSAGE_MAP(CQuillotapDlg, CDialog)
+  ON_WM_PAINT()                                                                // void OnPaint()
+  ON_WM_QUERYDRAGICON()                                                        // HCURSOR OnQueryDragIcon()
   ON_BN_CLICKED(IDC_START, &CQuillotapDlg::OnStart)                            // void ()
   ON_BN_CLICKED(IDC_STOP, &CQuillotapDlg::OnStop)                              // void ()
   ON_WM_TIMER()                                                                // void OnTimer(UINT_PTR)
@@ -11,7 +13,10 @@ BEGIN_MESSAGE_MAP(CQuillotapDlg, CDialog)
   ON_BN_CLICKED(IDC_CLICK_FIXED_POINT, &CQuillotapDlg::OnBnClickedClickPoint)  // void ()
   ON_BN_CLICKED(IDC_CLICK_MOUSE_POS, &CQuillotapDlg::OnBnClickedClickPoint)    // void ()
   ON_WM_CLOSE()                                                                // void OnClose()
-  ON_WM_HOTKEY()                                                         // void OnHotKey(UINT, UINT, UINT)
+  ON_WM_HOTKEY()       // void OnHotKey(UINT, UINT, UINT)
+  ON_WM_ERASEBKGND()   // BOOL OnEraseBkgnd(CDC*)
+  ON_WM_CTLCOLOR()     // HBRUSH OnCtlColor(CDC*, CWnd*, UINT)
+  ON_WM_MEASUREITEM()  // void OnMeasureItem(int, LPMEASUREITEMSTRUCT)
   ON_BN_CLICKED(IDC_RADIO_COUNT, &CQuillotapDlg::OnBnClickedCountType)   // void ()
   ON_BN_CLICKED(IDC_RADIO_TIME, &CQuillotapDlg::OnBnClickedCountType)    // void ()
   ON_BN_CLICKED(IDC_NO_ACTIVATE, &CQuillotapDlg::OnBnClickedNoActivate)  // void ()
@@ -19,7 +24,7 @@ BEGIN_MESSAGE_MAP(CQuillotapDlg, CDialog)
   ON_COMMAND(ID_FILE_EXIT, &CQuillotapDlg::OnExit)                       // void ()
 END_MESSAGE_MAP()
 
-CQuillotapDlg::CQuillotapDlg(CWnd* pParent) : CDialog(IDD_MAIN_DIALOG, pParent) {}
+CQuillotapDlg::CQuillotapDlg(CWnd* pParent) : CDialog(IDD_MAIN_DIALOG, pParent) { LoadLook(); }
 
 CQuillotapDlg::~CQuillotapDlg() = default;
 
@@ -48,6 +53,9 @@ void CQuillotapDlg::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CQuillotapDlg::OnInitDialog() {
   CDialog::OnInitDialog();
+  SetWindowIcons();
+  SetUpMenuBar();
+  SetUpMenuIcons();
 
   // The lists; their indexes are the button, action and unit numbers that the click run uses.
   m_comboMouse.InsertString(-1, L"Left Button");
@@ -64,6 +72,10 @@ BOOL CQuillotapDlg::OnInitDialog() {
   m_comboTimeUnit.InsertString(2, L"minute");
   m_comboTimeUnit.InsertString(3, L"hour");
   m_comboTimeUnit.SetCurSel(2);
+
+  PlaceViewPosButton();
+  SetViewPosButtonLook();
+  SetUpToolTip();
 
   // The settings select items of the lists above, and the enabling below reads what they checked.
   LoadSettings();
@@ -95,6 +107,7 @@ void CQuillotapDlg::UpdateClickPointControls() {
   m_editY.EnableWindow(fixedPoint);
   m_checkMoveMouse.EnableWindow(fixedPoint);
   m_btnViewPos.EnableWindow(fixedPoint);
+  ShowViewPosPicture(fixedPoint);
 }
 
 void CQuillotapDlg::OnBnClickedClickPoint() { UpdateClickPointControls(); }

@@ -1,8 +1,16 @@
 #pragma once
 // The main window: a modal dialog holding every control of the clicker. It is also what the click run
 // and the settings rules see of the world: its controls by id, the pointer, the clocks and its queue.
+#include "controls/alpha_image.h"
+#include "controls/hover_bitmap_button.h"
+#include "controls/menu_ex.h"
 #include "engine/click_run.h"
 #include "mfc/afxwin.h"
+
+// The two pictures of the "View mouse position" button, loaded once per process and kept until it ends;
+// null when the file does not read.
+extern ALPHAIMAGE* g_pViewPosImage;
+extern ALPHAIMAGE* g_pViewPosDisImage;
 
 class CQuillotapDlg : public CDialog, private ClickRunHost {
  public:
@@ -11,7 +19,7 @@ class CQuillotapDlg : public CDialog, private ClickRunHost {
 
  protected:
   void DoDataExchange(CDataExchange* pDX) override;
-  // Ends the capture on a key or a left click, which it swallows.
+  // Ends the capture on a key or a left click, which it swallows; shows the tooltip everything else.
   BOOL PreTranslateMessage(MSG* pMsg) override;
   BOOL OnInitDialog() override;
   // Enter and Esc must not close the window: it closes through WM_CLOSE only.
@@ -25,6 +33,22 @@ class CQuillotapDlg : public CDialog, private ClickRunHost {
   void SetEditInt(CEdit& edit, int value);
   void SetFixedPointFields(const POINT& point);  // X, then Y
 
+  // The look, in the order in which the dialog takes it on (quillotap_dlg_look.cpp).
+  void LoadLook();  // the pictures and the icon, at construction
+  void SetWindowIcons();
+  void SetUpMenuBar();
+  void SetUpMenuIcons();
+  void PlaceViewPosButton();
+  void SetViewPosButtonLook();
+  void SetUpToolTip();
+  // The picture of the click-point mode: the enabled one for a fixed point.
+  void ShowViewPosPicture(BOOL enabled);
+
+  afx_msg void OnPaint();
+  afx_msg HCURSOR OnQueryDragIcon();
+  afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+  afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+  afx_msg void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct);
   afx_msg void OnStart();
   afx_msg void OnStop();
   afx_msg void OnTimer(UINT_PTR nIDEvent);
@@ -41,10 +65,13 @@ class CQuillotapDlg : public CDialog, private ClickRunHost {
 
   BOOL m_bRunning = 0;      // a click run is in progress; guarded by m_csRunning
   BOOL m_bStopRequest = 0;  // asks a running click run to stop
+  HICON m_hIcon = nullptr;  // window icon, minimised painting, drag icon
   CCriticalSection m_csRunning;
   int m_nLastX = -1;  // pointer position last written into the fixed-point fields while capturing
   int m_nLastY = -1;
   BOOL m_bCapturing = 0;
+  CImageList m_imageList;  // the menu's icons; emptied by m_menu's destruction, which comes first
+  CMenuEx m_menu;
 
   CEdit m_editInterval;
   CButton m_btnStart;
@@ -64,7 +91,8 @@ class CQuillotapDlg : public CDialog, private ClickRunHost {
   CEdit m_editForTime;
   CComboBox m_comboTimeUnit;
   CButton m_checkNoActivate;
-  CButton m_btnViewPos;
+  CHoverBitmapButton m_btnViewPos;
+  CToolTipCtrl m_toolTip;
 
  private:
   // DialogControls

@@ -1,5 +1,6 @@
 // The main dialog's fixed-point capture: the X and Y fields follow the pointer until a key or a left
-// click, and the picture button puts the pointer on the fixed point.
+// click, and the picture button puts the pointer on the fixed point. Its PreTranslateMessage also
+// relays every other message to the picture button's tooltip.
 #include "ui/quillotap_dlg.h"
 #include "ui/window_int.h"
 
@@ -58,6 +59,8 @@ BOOL CQuillotapDlg::PreTranslateMessage(MSG* pMsg) {
     SetFixedPointFields(PointerNow());
     return TRUE;  // the key or the click ends the capture and reaches no control
   }
+  // The tooltip learns of the pointer only from what is relayed to it.
+  if (m_toolTip.m_hWnd != nullptr) m_toolTip.RelayEvent(pMsg);
   return CDialog::PreTranslateMessage(pMsg);
 }
 
