@@ -22,5 +22,8 @@ ALPHAIMAGE* LoadPngImage(const char* path);
 // The same rules for a PNG held in memory.
 ALPHAIMAGE* LoadPngImageFromMemory(const unsigned char* data, std::size_t size);
 
+// The program keeps its pictures until it ends; tests and tools that load many give them back here.
+void FreeAlphaImage(ALPHAIMAGE* image);
+
 // What the program's pictures are called on disk: "<folder>\Res\<file name>".
 void ResImagePath(const char* folder, const char* fileName, char* path, std::size_t pathSize);
