@@ -366,6 +366,14 @@ class Strip {
     return count;
   }
 
+  // The leftmost column of the rectangle holding a pixel of the colour, or -1.
+  int FirstColumnWith(const RECT& rect, COLORREF colour) const {
+    for (int x = rect.left; x < rect.right; ++x) {
+      if (Count({x, rect.top, x + 1, rect.bottom}, colour) > 0) return x;
+    }
+    return -1;
+  }
+
   // Writes the strip as a BMP file.
   bool Save(const std::wstring& path) const {
     ::GdiFlush();
@@ -496,7 +504,16 @@ TEST_F(DrawnMenu, EachStateIsDrawnInItsColours) {
     SCOPED_TRACE("normal");
     ExpectPlainItem(normal);
     EXPECT_EQ(strip.At(normal.left + 10, normal.top + 10), kIconBar);  // About has no icon
-    EXPECT_GT(strip.Count(TextArea(normal), text), 0);
+    // The text begins at left + 30: its first inked column is where "About" drawn from x = 30 has it.
+    Strip reference(kWidth, 22);
+    ::SetBkMode(reference.dc(), TRANSPARENT);
+    ::SetTextColor(reference.dc(), text);
+    RECT from30 = {30, 0, kWidth, 22};
+    ::DrawTextW(reference.dc(), L"About", -1, &from30, DT_EXPANDTABS);
+    ::GdiFlush();
+    const int firstInked = reference.FirstColumnWith({0, 0, kWidth, 22}, text);
+    EXPECT_GE(firstInked, 30);
+    EXPECT_EQ(strip.FirstColumnWith(normal, text), normal.left + firstInked);
     EXPECT_EQ(strip.Count(TextArea(normal), kGrey), 0);
   }
   {
