@@ -1,9 +1,5 @@
 #include "app/app_folders.h"
 
-char g_szModuleDir[kModuleDirSize] = "";
-CString g_strConfigDir;
-CString g_strConfigFile;
-
 BOOL GetModuleDir() {
   char path[kModuleDirSize];
   const DWORD copied = ::GetModuleFileNameA(nullptr, path, sizeof path);

@@ -5,8 +5,7 @@
 #include <string>
 #include <vector>
 
-// Size in bytes of the program-folder buffer, terminating NUL included.
-constexpr std::size_t kModuleDirSize = 520;
+#include "common/program_folder.h"
 
 // Takes what GetModuleFileNameA put into a buffer of kModuleDirSize bytes and the count it returned.
 // Writes the folder part (without the last backslash) into dir and returns true; returns false and
