@@ -1,6 +1,7 @@
 // The main dialog's look: its icon, the grey background, the owner-drawn menu bar with the Help icon,
 // the picture button with its two pictures and its tooltip, and the icon painted while minimised.
 #include "controls/dialog_background.h"
+#include "controls/draw_alpha_image.h"
 #include "resource.h"
 #include "ui/quillotap_dlg.h"
 
