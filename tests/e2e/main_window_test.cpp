@@ -21,7 +21,7 @@ TEST_F(MainWindow, IsFoundByItsClassAndShowsItsCaption) {
   EXPECT_EQ(::GetParent(m_main), nullptr);
 }
 
-enum class Kind { PushButton, GroupBox, RadioButton, CheckBox, Label, EditField, DropList };
+enum class Kind { PushButton, PictureButton, GroupBox, RadioButton, CheckBox, Label, EditField, DropList };
 
 struct TemplateItem {
   int id;
@@ -63,7 +63,7 @@ const TemplateItem kTemplate[] = {
     {IDC_TIME_UNIT, Kind::DropList, L"minute", 107, 62, 40, 30},
     {IDC_STATIC, Kind::Label, L"time", 152, 65, 14, 8},
     {IDC_NO_ACTIVATE, Kind::CheckBox, L"Do not activate this window when click stopped", 9, 268, 171, 10},
-    {IDC_VIEW_POS, Kind::PushButton, L"", 136, 201, 20, 18},
+    {IDC_VIEW_POS, Kind::PictureButton, L"", 136, 201, 20, 18},
 };
 
 const wchar_t* ClassOf(Kind kind) {
@@ -84,6 +84,8 @@ bool StyleFits(Kind kind, LONG style) {
   switch (kind) {
     case Kind::PushButton:  // the dialog manager makes the focused push button the default one
       return (style & BS_TYPEMASK) == BS_PUSHBUTTON || (style & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+    case Kind::PictureButton:  // a plain push button in the template, made owner-drawn when it binds
+      return (style & BS_TYPEMASK) == BS_OWNERDRAW;
     case Kind::GroupBox:
       return (style & BS_TYPEMASK) == BS_GROUPBOX;
     case Kind::RadioButton:
