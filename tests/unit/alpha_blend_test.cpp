@@ -6,29 +6,9 @@
 
 #include <vector>
 
+#include "test_image.h"
+
 namespace {
-
-// A picture built in memory, pixel by pixel from straight RGBA, premultiplied as the loader does.
-class TestImage {
- public:
-  TestImage(int width, int height, const std::vector<std::vector<unsigned char>>& rgbaPixels)
-      : m_rows(static_cast<size_t>(height)), m_pointers(static_cast<size_t>(height)) {
-    for (int y = 0; y < height; ++y) {
-      for (int x = 0; x < width; ++x) {
-        std::vector<unsigned char> pixel = rgbaPixels[static_cast<size_t>(y * width + x)];
-        PremultiplyPixel(pixel.data());
-        m_rows[y].insert(m_rows[y].end(), pixel.begin(), pixel.end());
-      }
-      m_pointers[y] = m_rows[y].data();
-    }
-    image = {width, height, m_pointers.data()};
-  }
-  ALPHAIMAGE image;
-
- private:
-  std::vector<std::vector<unsigned char>> m_rows;
-  std::vector<unsigned char*> m_pointers;
-};
 
 // A cx × cy 24-bit bottom-up bitmap filled with one grey.
 std::vector<unsigned char> Bitmap(int cx, int cy, unsigned char grey) {
