@@ -52,6 +52,8 @@ ALPHAIMAGE* ReadPng(void (*setUpInput)(png_structp, void*), void* input) {
     return nullptr;
   }
   setUpInput(png, input);
+  // libpng sets aside every row before it reads the first: refuse a vast picture at its header.
+  png_set_user_limits(png, kMaxPictureSide, kMaxPictureSide);
   png_read_png(png, info, PNG_TRANSFORM_EXPAND, nullptr);
 
   ALPHAIMAGE* image = nullptr;

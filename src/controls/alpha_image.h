@@ -12,11 +12,16 @@ struct ALPHAIMAGE {
   unsigned char** rows;
 };
 
+// The largest width and height taken: far beyond any button picture, and small enough that a header
+// claiming a vast picture cannot make libpng set aside gigabytes for rows a short file never fills.
+constexpr int kMaxPictureSide = 1024;
+
 // One pixel of a 4-byte RGBA row turned, in place, into the layout above.
 void PremultiplyPixel(unsigned char* rgba);
 
-// The file at the narrow path, or null when it does not open, is no PNG libpng can read, or is not
-// 32 bits a pixel once palettes, tRNS and small grey depths are expanded (8-bit RGBA in practice).
+// The file at the narrow path, or null when it does not open, is no PNG libpng can read, is wider or
+// taller than kMaxPictureSide, or is not 32 bits a pixel once palettes, tRNS and small grey depths are
+// expanded (8-bit RGBA in practice).
 ALPHAIMAGE* LoadPngImage(const char* path);
 
 // The same rules for a PNG held in memory.

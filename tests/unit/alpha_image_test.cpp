@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <png.h>
 #include <unistd.h>
+#include <zlib.h>
 
 #include <cstdio>
 #include <fstream>
@@ -199,6 +200,40 @@ TEST(PngLoader, GivesNothingForFilesThatDoNotRead) {
   }
   EXPECT_EQ(Image(LoadPngImage(TempPath("no-such-file.png").c_str())), nullptr);
   std::remove(whole.c_str());
+}
+
+// A header may claim any size: the loader takes pictures up to 1024 pixels a side and refuses larger
+// ones before libpng sets aside memory for their rows.
+TEST(PngLoader, RefusesPicturesLargerThanItTakes) {
+  struct Case {
+    const char* name;
+    int width, height;
+    bool accepted;
+  };
+  const Case cases[] = {
+      {"widest", kMaxPictureSide, 1, true},
+      {"too_wide", kMaxPictureSide + 1, 1, false},
+      {"tallest", 1, kMaxPictureSide, true},
+      {"too_tall", 1, kMaxPictureSide + 1, false},
+  };
+  for (const Case& c : cases) {
+    Fixture f{c.name,   PNG_COLOR_TYPE_RGBA,
+              8,        c.width,
+              c.height, Bytes(static_cast<size_t>(c.width) * c.height * 4, 200)};
+    const std::string path = Write(f);
+    EXPECT_EQ(Image(LoadPngImage(path.c_str())) != nullptr, c.accepted) << c.name;
+    std::remove(path.c_str());
+  }
+
+  // A header for 60000 × 60000 pixels and no image data: nothing, and no rows set aside for it.
+  Bytes vast = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R'};
+  const Bytes header = {0, 0, 0xEA, 0x60, 0, 0, 0xEA, 0x60, 8, 6, 0, 0, 0};
+  vast.insert(vast.end(), header.begin(), header.end());
+  const uLong crc = crc32(crc32(0, reinterpret_cast<const Bytef*>("IHDR"), 4), header.data(), 13);
+  for (int shift = 24; shift >= 0; shift -= 8) vast.push_back(static_cast<unsigned char>(crc >> shift));
+  const Bytes end = {0, 0, 0, 0, 'I', 'E', 'N', 'D', 0xAE, 0x42, 0x60, 0x82};
+  vast.insert(vast.end(), end.begin(), end.end());
+  EXPECT_EQ(Image(LoadPngImageFromMemory(vast.data(), vast.size())), nullptr);
 }
 
 // libpng 1.6 refuses to make its structures for a caller that says it was built against 1.2.7, the
