@@ -37,10 +37,15 @@ ALPHAIMAGE* TakeAcceptedImage(png_structp png, png_infop info) {
   return image;
 }
 
-// The one road for files and memory alike. libpng reports a broken file with png_error, which
+// A broken file is an ordinary outcome here, not something to print: the error goes straight back to
+// the loader's setjmp, and warnings are dropped.
+[[noreturn]] void ReturnToLoader(png_structp png, png_const_charp) { png_longjmp(png, 1); }
+void IgnoreWarning(png_structp, png_const_charp) {}
+
+// The one road for files and memory alike. libpng reports a broken file through ReturnToLoader, which
 // jumps back to the setjmp below; no object with a destructor lives across it.
 ALPHAIMAGE* ReadPng(void (*setUpInput)(png_structp, void*), void* input) {
-  png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, &ReturnToLoader, &IgnoreWarning);
   if (png == nullptr) return nullptr;
   png_infop info = png_create_info_struct(png);
   if (info == nullptr) {

@@ -50,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (static_cast<long long>(image->width) * image->height <= (1 << 20)) {
     std::vector<unsigned char> bits(static_cast<std::size_t>(Dib24Stride(image->width)) * image->height,
                                     0xF6);
-    BlendAlphaImage(bits.data(), Dib24Stride(image->width), image->width, image->height, *image, 0, 0);
+    BlendAlphaImage(bits.data(), image->width, image->height, *image, 0, 0);
   }
   FreeAlphaImage(image);
   return 0;
