@@ -11,10 +11,12 @@ TestImage::TestImage(int width, int height, const std::function<Rgba(int x, int 
     unsigned char* row = m_rowData[static_cast<size_t>(y)].data();
     for (int x = 0; x < width; ++x) {
       const Rgba p = pixel(x, y);
-      row[x * 4] = static_cast<unsigned char>(p.r * p.a / 255);
-      row[x * 4 + 1] = static_cast<unsigned char>(p.g * p.a / 255);
-      row[x * 4 + 2] = static_cast<unsigned char>(p.b * p.a / 255);
-      row[x * 4 + 3] = static_cast<unsigned char>(255 - p.a);
+      unsigned char* out = row + x * 4;
+      out[0] = p.r;
+      out[1] = p.g;
+      out[2] = p.b;
+      out[3] = p.a;
+      PremultiplyPixel(out);  // the loader's own conversion
     }
     m_rows.push_back(row);
   }

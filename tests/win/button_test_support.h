@@ -8,8 +8,7 @@
 #include "controls/alpha_image.h"
 #include "mfc/afxwin.h"
 
-// An ALPHAIMAGE built pixel by pixel, stored as the loader stores a PNG: colours premultiplied by alpha
-// (rounded down) and 255 - alpha in the fourth byte, rows top to bottom.
+// An ALPHAIMAGE built pixel by pixel from R, G, B, A and stored as the loader stores a PNG's pixels.
 class TestImage {
  public:
   struct Rgba {

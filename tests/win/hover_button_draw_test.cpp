@@ -291,6 +291,33 @@ TEST_F(ButtonDrawing, StripOfTheLooksForAPersonToSee) {
     strip.push_back(canvases.back().get());
   }
   EXPECT_TRUE(WriteArtifactStrip(strip, 4, L"hover-button-looks.png"));
+
+  // The shipped pictures, in a button of their size plus 2: away, hover, pressed, disabled.
+  ALPHAIMAGE* enabled = LoadPngImage(QUILLOTAP_RES_DIR "\\view_pos.png");
+  ALPHAIMAGE* disabled = LoadPngImage(QUILLOTAP_RES_DIR "\\view_pos_dis.png");
+  ASSERT_NE(enabled, nullptr);
+  ASSERT_NE(disabled, nullptr);
+  const int width = enabled->width + 2;
+  const int height = enabled->height + 2;
+  std::vector<std::unique_ptr<Canvas>> shipped;
+  std::vector<const Canvas*> shippedStrip;
+  const struct {
+    bool hover;
+    UINT state;
+    ALPHAIMAGE* picture;
+  } looks[] = {{false, 0, enabled}, {true, 0, enabled}, {false, ODS_SELECTED, enabled}, {false, 0, disabled}};
+  for (const auto& look : looks) {
+    m_button.m_bHover = look.hover ? TRUE : FALSE;
+    m_button.m_pImage = look.picture;
+    shipped.push_back(std::make_unique<Canvas>(width, height, kUntouched));
+    Draw(*shipped.back(), look.state, {0, 0, width, height});
+    shippedStrip.push_back(shipped.back().get());
+  }
+  EXPECT_EQ(ColorText(shipped[0]->Pixel(0, 0)), ColorText(kBackground));
+  EXPECT_EQ(ColorText(shipped[1]->Pixel(0, 0)), ColorText(kHover));
+  EXPECT_TRUE(WriteArtifactStrip(shippedStrip, 4, L"hover-button-shipped-pictures.png"));
+  FreeAlphaImage(enabled);
+  FreeAlphaImage(disabled);
 }
 
 }  // namespace
