@@ -59,6 +59,9 @@ ALPHAIMAGE* ReadPng(void (*setUpInput)(png_structp, void*), void* input) {
   setUpInput(png, input);
   // libpng sets aside every row before it reads the first: refuse a vast picture at its header.
   png_set_user_limits(png, kMaxPictureSide, kMaxPictureSide);
+  // A chunk claiming more than libpng's size limit is only a warning by default, after which libpng
+  // asks for a buffer of the claimed size; as an error it ends the read first.
+  png_set_benign_errors(png, 0);
   png_read_png(png, info, PNG_TRANSFORM_EXPAND, nullptr);
 
   ALPHAIMAGE* image = nullptr;

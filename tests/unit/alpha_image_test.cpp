@@ -7,6 +7,8 @@
 #include <unistd.h>
 #include <zlib.h>
 
+#include <atomic>
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -234,6 +236,48 @@ TEST(PngLoader, RefusesPicturesLargerThanItTakes) {
   const Bytes end = {0, 0, 0, 0, 'I', 'E', 'N', 'D', 0xAE, 0x42, 0x60, 0x82};
   vast.insert(vast.end(), end.begin(), end.end());
   EXPECT_EQ(Image(LoadPngImageFromMemory(vast.data(), vast.size())), nullptr);
+}
+
+// The sanitizer runtime's malloc hook; GCC ships the runtime but not this header.
+extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*onMalloc)(const volatile void*, size_t),
+                                                         void (*onFree)(const volatile void*));
+
+// The largest single allocation while `watching` is set, seen through the sanitizer's malloc hook.
+std::atomic<bool> g_watching{false};
+std::atomic<size_t> g_largest{0};
+void NoteMalloc(const volatile void*, size_t size) {
+  if (g_watching && size > g_largest) g_largest = size;
+}
+void NoteFree(const volatile void*) {}
+const int g_hooked = __sanitizer_install_malloc_and_free_hooks(&NoteMalloc, &NoteFree);
+
+size_t LargestAllocationWhileLoading(const Bytes& png) {
+  g_largest = 0;
+  g_watching = true;
+  Image image(LoadPngImageFromMemory(png.data(), png.size()));
+  g_watching = false;
+  EXPECT_EQ(image, nullptr);
+  return g_largest;
+}
+
+// A small file whose chunk claims 1.9 GB: libpng's own size limit must end the read before it asks
+// for a buffer that size.
+TEST(PngLoader, AChunkClaimingGigabytesGetsNoBuffer) {
+  ASSERT_NE(g_hooked, 0);
+  // A 4 × 1 palette picture with a chunk "ssss" of 12 bytes, then an sPLT chunk claiming 1,936,946,035.
+  Bytes png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+  const auto chunk = [&](const char* type, const Bytes& data, uint32_t claimed) {
+    for (int shift = 24; shift >= 0; shift -= 8) png.push_back(static_cast<unsigned char>(claimed >> shift));
+    Bytes body(type, type + 4);
+    body.insert(body.end(), data.begin(), data.end());
+    png.insert(png.end(), body.begin(), body.end());
+    const uLong crc = crc32(0, body.data(), static_cast<uInt>(body.size()));
+    for (int shift = 24; shift >= 0; shift -= 8) png.push_back(static_cast<unsigned char>(crc >> shift));
+  };
+  chunk("IHDR", {0, 0, 0, 4, 0, 0, 0, 1, 2, 3, 0, 0, 0}, 13);
+  chunk("PLTE", {0, 0, 0, 255, 0, 0}, 6);
+  chunk("sPLT", Bytes(32, 's'), 0x73737373);
+  EXPECT_LT(LargestAllocationWhileLoading(png), 1u << 24);
 }
 
 // libpng 1.6 refuses to make its structures for a caller that says it was built against 1.2.7, the
