@@ -2,13 +2,10 @@
 // Where the hover bitmap button puts its picture and its caption inside the item rectangle it is
 // asked to draw. Plain C++: no Windows headers.
 
-// A rectangle in device-context coordinates, right and bottom edges outside.
-struct ButtonRect {
-  int left;
-  int top;
-  int right;
-  int bottom;
-};
+#include "controls/plain_rect.h"
+
+// A rectangle in device-context coordinates.
+using ButtonRect = PlainRect;
 
 struct ButtonFaceInput {
   ButtonRect item;  // the item rectangle of the draw request

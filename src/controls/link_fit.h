@@ -3,16 +3,10 @@
 // its text is drawn in. Plain C++: no Windows headers.
 #include <cstdint>
 
-// A rectangle in the parent's client pixels, right and bottom exclusive, as RECT.
-struct LinkRect {
-  int32_t left = 0;
-  int32_t top = 0;
-  int32_t right = 0;
-  int32_t bottom = 0;
-  bool operator==(const LinkRect& other) const {
-    return left == other.left && top == other.top && right == other.right && bottom == other.bottom;
-  }
-};
+#include "controls/plain_rect.h"
+
+// A rectangle in the parent's client pixels.
+using LinkRect = PlainRect;
 
 // The static control's style bits that place its text.
 constexpr uint32_t kLinkStyleCenter = 0x0001;       // SS_CENTER

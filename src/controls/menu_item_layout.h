@@ -3,6 +3,8 @@
 // the menu's Win32 side measures text in a device context and paints what these functions answer.
 #include <cstdint>
 
+#include "controls/plain_rect.h"
+
 // Colours in the COLORREF layout, 0x00BBGGRR.
 using MenuColour = uint32_t;
 
@@ -22,15 +24,7 @@ struct MenuSize {
   bool operator==(const MenuSize& other) const { return cx == other.cx && cy == other.cy; }
 };
 
-struct MenuRect {
-  int32_t left = 0;
-  int32_t top = 0;
-  int32_t right = 0;
-  int32_t bottom = 0;
-  bool operator==(const MenuRect& other) const {
-    return left == other.left && top == other.top && right == other.right && bottom == other.bottom;
-  }
-};
+using MenuRect = PlainRect;
 
 struct MenuPoint {
   int32_t x = 0;

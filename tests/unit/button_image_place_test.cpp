@@ -5,11 +5,7 @@
 #include <ostream>
 #include <string>
 
-// Beside ButtonRect, where the assertions look for them.
-static bool operator==(const ButtonRect& a, const ButtonRect& b) {
-  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
+// Beside the rectangle, where the assertions look for it.
 static std::ostream& operator<<(std::ostream& out, const ButtonRect& r) {
   return out << "(" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ")";
 }
